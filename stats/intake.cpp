@@ -1,0 +1,80 @@
+#include "intake.h"
+
+#include <string>
+
+#include "regions.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view kContestModes[] = {"CW", "BPSK31", "BPSK63", "BPSK62", "BPSK125", "SSB"};
+
+void RecordRefusal(ContestState& state, const QsoRequest& qso, std::string_view dateTimeText,
+                   std::string_view reason) {
+  const RefusedQso refused{qso.freqHz, qso.mode,  dateTimeText, qso.myCall, qso.rstSent,
+                           qso.exchSent, qso.call, qso.rstRcvd,  qso.exchRcvd};
+  state.errorLog.Write(RefusedQsoLine(refused, reason));
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  constexpr std::string_view kWhite = " \t\n\v\f\r";
+  const auto first = text.find_first_not_of(kWhite);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kWhite) - first + 1);
+}
+
+}  // namespace
+
+bool IsContestMode(std::string_view mode) {
+  for (std::string_view contestMode : kContestModes) {
+    if (mode == contestMode) return true;
+  }
+  return false;
+}
+
+int AddQso(ContestState& state, const QsoRequest& qso) {
+  const std::string dateTimeText = qso.time.Format();
+  if (!IsContestMode(qso.mode)) {
+    RecordRefusal(state, qso, dateTimeText, kNoContestMode);
+    return 0;
+  }
+  if (qso.exchRcvd.empty() || qso.exchSent.empty()) {
+    RecordRefusal(state, qso, dateTimeText, kNoRxNumber);
+    return 0;
+  }
+  // The band is listed before the region check, so a refused Russian station
+  // still names its band.
+  state.bands.Add(qso.band);
+
+  QsoRecord record;
+  record.call = qso.call;
+  record.dxccPrefix = qso.dxccPrefix;
+  record.auxText = qso.auxText;
+  record.band = qso.band;
+  record.mode = qso.mode;
+  record.rstRcvd = qso.rstRcvd;
+  record.rstSent = qso.rstSent;
+  record.exchRcvd = qso.exchRcvd;
+  record.exchSent = qso.exchSent;
+  record.freqKHz = static_cast<std::int32_t>(qso.freqHz / 1000);
+  record.time = qso.time;
+
+  if (IsRussianPrefix(qso.dxccPrefix)) {
+    const std::string call(qso.call);
+    const char* region = RegionOfCall(call.c_str());
+    if (region == nullptr) return 0;
+    record.region = TrimBlanks(region);
+  }
+
+  if (!state.log.Contains(record)) state.log.Append(record);
+  return 1;
+}
+
+int RemoveQso(ContestState& state, const QsoRequest& qso) {
+  if (qso.exchRcvd.empty() || qso.exchSent.empty()) return 0;
+  const int at = state.log.FindFirst(qso.call, qso.mode, qso.band);
+  if (at >= 0) state.log.RemoveAt(at);
+  return 1;
+}
+
+}  // namespace velmora

@@ -1,0 +1,42 @@
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "plugin_library.h"
+
+namespace velmora::testing {
+
+const char* const kStandinFileName = "panel_standin";
+const char* const kPanelFileName = "Pelkar";
+
+std::filesystem::path ProgramFolder() { return std::filesystem::read_symlink("/proc/self/exe").parent_path(); }
+
+PluginLibrary::PluginLibrary() {
+  const std::string path = (ProgramFolder() / "Stats.so").string();
+  handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!handle_) error_ = ::dlerror();
+}
+
+PluginLibrary::~PluginLibrary() {
+  if (handle_) ::dlclose(handle_);
+}
+
+void* PluginLibrary::Find(const char* name) const { return handle_ ? ::dlsym(handle_, name) : nullptr; }
+
+std::string CaptureOperatorMessage(const std::function<void()>& call) {
+  ::testing::internal::CaptureStderr();
+  call();
+  std::string text = ::testing::internal::GetCapturedStderr();
+  if (!text.empty() && text.back() == '\n') text.pop_back();
+  return text;
+}
+
+bool HasUnreapedChild() {
+  int status = 0;
+  return ::waitpid(-1, &status, WNOHANG) > 0;
+}
+
+}  // namespace velmora::testing

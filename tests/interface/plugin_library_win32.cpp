@@ -1,0 +1,82 @@
+#include <windows.h>
+
+#include <atomic>
+#include <thread>
+
+#include "plugin_library.h"
+
+namespace velmora::testing {
+
+const char* const kStandinFileName = "panel_standin.exe";
+const char* const kPanelFileName = "Pelkar.exe";
+
+std::filesystem::path ProgramFolder() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(/*module=*/nullptr, path, MAX_PATH);
+  return std::filesystem::path(path).parent_path();
+}
+
+PluginLibrary::PluginLibrary() {
+  const std::string path = (ProgramFolder() / "Stats.dll").string();
+  handle_ = ::LoadLibraryA(path.c_str());
+  if (!handle_) error_ = "LoadLibrary failed with error " + std::to_string(::GetLastError());
+}
+
+PluginLibrary::~PluginLibrary() {
+  if (handle_) ::FreeLibrary(static_cast<HMODULE>(handle_));
+}
+
+void* PluginLibrary::Find(const char* name) const {
+  return handle_ ? reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(handle_), name)) : nullptr;
+}
+
+namespace {
+
+struct MessageSearch {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<MessageSearch*>(param);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  char className[64] = {};
+  ::GetClassNameA(window, className, sizeof className);
+  if (process == search->process && std::string(className) == "#32770" && ::IsWindowVisible(window)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::string CaptureOperatorMessage(const std::function<void()>& call) {
+  std::string text;
+  std::atomic<bool> done{false};
+  // The message box is modal on this thread: a second one finds it, reads it
+  // and presses OK the way the operator would.
+  std::thread operatorHand([&] {
+    for (int tries = 0; tries < 1000 && !done; ++tries) {
+      MessageSearch search{::GetCurrentProcessId(), nullptr};
+      ::EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&search));
+      if (search.found) {
+        char buffer[512] = {};
+        ::GetDlgItemTextA(search.found, 0xFFFF, buffer, sizeof buffer);  // the box's static text
+        text = buffer;
+        ::PostMessageA(search.found, WM_COMMAND, IDOK, 0);
+        return;
+      }
+      ::Sleep(10);
+    }
+  });
+  call();
+  done = true;
+  operatorHand.join();
+  return text;
+}
+
+bool HasUnreapedChild() { return false; }
+
+}  // namespace velmora::testing
