@@ -3,6 +3,6 @@
 #include <fstream>
 
 int main() {
-  std::ofstream("panel-starts.txt", std::ios::app) << "started\n";
+  std::ofstream("panel-starts.txt", std::ios::app | std::ios::binary) << "started\n";
   return 0;
 }
