@@ -4,10 +4,13 @@
 //
 // STATS_EXPORT makes a function visible outside the library; STATS_CALL is the
 // host's calling convention (cdecl). The build sets both.
+#include "call_check.h"
 #include "contest_state.h"
+#include "exchange.h"
 #include "host_text.h"
 #include "intake.h"
 #include "reset.h"
+#include "score.h"
 
 using velmora::DateTime;
 using velmora::HostText;
@@ -95,6 +98,39 @@ STATS_EXPORT int STATS_CALL RemoveData0(const char* myCall, const char* call, Da
   return Guarded(0, [&] {
     return velmora::RemoveQso(State(), ReadQso(myCall, call, qsoTime, freqHz, mode, rstSent, rstRcvd,
                                                exchSent, exchRcvd, dxccPrefix, auxText, band));
+  });
+}
+
+// Also exported as CheckCallFunc0. `message` has no size from the host: at
+// most kMessageBufferSize bytes are written into it.
+STATS_EXPORT int STATS_CALL CheckCall0(const char* call, unsigned, unsigned, const char* mode, const char*,
+                                       const char*, const char*, const char*, const char*, const char*,
+                                       const char*, const char*, const char*, const char* dxccPrefix, int, int,
+                                       int, double, double, const char*, const char* /*auxText*/, const char*,
+                                       const char*, const char*, const char* band, const char*,
+                                       char* /*hostBuf27*/, char* message) {
+  return Guarded(1, [&] {
+    velmora::CallCheckRequest request;
+    request.call = HostText(call);
+    request.mode = HostText(mode);
+    request.dxccPrefix = HostText(dxccPrefix);
+    request.band = HostText(band);
+    std::string text;
+    const int answer = velmora::CheckCall(State(), request, &text);
+    if (answer == 0) velmora::CopyMessage(text, message);
+    return answer;
+  });
+}
+
+// Also exported as StatsIsValidExchg0.
+STATS_EXPORT int STATS_CALL IsValidExchg0(const char* exch, const char*, const char*, const char*, int, int,
+                                          int exchIndex) {
+  return velmora::IsValidExchange(HostText(exch), exchIndex) ? 1 : 0;
+}
+
+STATS_EXPORT const char* STATS_CALL GetResult0(int* score) {
+  return Guarded(static_cast<const char*>(""), [&] {
+    return velmora::ReportResult(State(), score);
   });
 }
 

@@ -1,7 +1,10 @@
 // QsoLog: the QSOs accepted since the last reset, oldest first, in memory only.
 //
-// Besides the records it keeps an index of them, so that asking whether an
-// equal record is already logged costs O(1) on average instead of a scan.
+// Besides the records it keeps indexes over them, so that the questions the
+// host asks on every keystroke and every logged QSO cost O(1) on average
+// instead of a scan of the log: is an equal record logged; is this call
+// logged on this band and mode in a given half-hour of the day; does this
+// band hold a QSO with this region or this country prefix.
 //
 //   QsoLog log;
 //   if (!log.Contains(record)) log.Append(record);
@@ -9,6 +12,8 @@
 //   if (at >= 0) log.RemoveAt(at);
 #pragma once
 
+#include <array>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -42,11 +47,31 @@ class QsoLog {
   // Removes every record and releases the storage.
   void Clear();
 
+  // True when a record with this call, band and mode has a valid time in
+  // `hour` (0..23) and the same half of the hour as `minute` (0..59),
+  // whatever its date.
+  bool HasInRound(std::string_view call, std::string_view band, std::string_view mode, int hour,
+                  int minute) const;
+
+  // True when a record on `band` has this region (empty included) or this
+  // country prefix.
+  bool HasRegionOnBand(std::string_view band, std::string_view region) const;
+  bool HasPrefixOnBand(std::string_view band, std::string_view dxccPrefix) const;
+
  private:
+  // Half-hours of the day: 0 for 0:00-0:29, 1 for 0:30-0:59, ... 47.
+  using RoundCounts = std::array<int, 48>;
+
+  void Index(const QsoRecord& record, int delta);
+
   std::vector<QsoRecord> records_;
   // How many logged records equal each key. A record with a time that is not
   // a number equals nothing, itself included, and is left out.
   std::unordered_map<QsoRecord, int, QsoRecordHash> counts_;
+  // Keys join texts with a zero byte, which no host text contains.
+  std::unordered_map<std::string, RoundCounts> rounds_;    // call, band, mode
+  std::unordered_map<std::string, int> regionsOnBand_;     // band, region
+  std::unordered_map<std::string, int> prefixesOnBand_;    // band, prefix
 };
 
 }  // namespace velmora

@@ -28,6 +28,11 @@ using ResetStats0Fn = int (*)(Text, int, Text, Time, Time, Text, Text, Text, Tex
 using QsoDataFn = int (*)(Text, Text, Time, Time, Time, Time, unsigned, unsigned, Text, Text, Text, Text, Text,
                           Text, Text, Text, Text, Text, Text, Text, Text, Text, Text, int, int, int, double,
                           double, Text, Text, Text, Text, Text);
+using CheckCall0Fn = int (*)(Text, unsigned, unsigned, Text, Text, Text, Text, Text, Text, Text, Text, Text, Text,
+                             Text, int, int, int, double, double, Text, Text, Text, Text, Text, Text, Text, char*,
+                             char*);
+using IsValidExchg0Fn = int (*)(Text, Text, Text, Text, int, int, int);
+using GetResult0Fn = const char* (*)(int*);
 using GetSetNameFn = const char* (*)(int);
 using GetNumberOfSetsFn = int (*)();
 using GetExchgCountFn = int (*)(Text, Text, Text);
@@ -46,6 +51,9 @@ constexpr EntryPoint kEntryPoints[] = {
     {"GetNumberOfSets", "?GetNumberOfSets@@YAHXZ"},
     {"GetExchgCount0", "?StatsGetExchgCount0@@YAHPBD00@Z"},
     {"SetupSet0", "?SetupSet0@@YAXXZ"},
+    {"CheckCall0", "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z"},
+    {"IsValidExchg0", "?StatsIsValidExchg0@@YAHPBD000HHH@Z"},
+    {"GetResult0", "?GetResult0@@YAPBDPAH@Z"},
 };
 
 #ifdef _WIN32
@@ -97,6 +105,17 @@ class StatsHost : public ::testing::Test {
     Text band = "80";
   };
 
+  int CheckCall(Text call, Text mode, Text dxccPrefix, Text band, char* message) {
+    // Unread texts carry other calls, prefixes and bands; the unread buffer must stay as it is.
+    char unreadBuffer[8] = "unread";
+    const int answer = Entry<CheckCall0Fn>("CheckCall0")(call, 2u, 3u, mode, "UA3ABC", "CW", "80", "UA", "h9",
+                                                          "h10", "h11", "h12", "h13", dxccPrefix, 15, 16, 17, 18.5,
+                                                          19.5, "UA3ABC", "aux", "80", "CW", "UA", band, "h26",
+                                                          unreadBuffer, message);
+    EXPECT_STREQ(unreadBuffer, "unread");
+    return answer;
+  }
+
   int CallQso(const char* entry, const Qso& q, Text myCall = "UA3XYZ") {
     return Entry<QsoDataFn>(entry)(myCall, q.call, q.time, &unread4, &unread5, &unread6, 7777u, q.freqHz, q.mode,
                                    q.rstSent, q.rstRcvd, q.exchSent, q.exchRcvd, "CW", "SSB", "UA", "160", "h18",
@@ -104,6 +123,22 @@ class StatsHost : public ::testing::Test {
                                    q.auxText, "h31", q.band, "h33");
   }
 };
+
+// The host's clock as a date-time value, taken where a QSO logged now and a
+// call check a moment later fall into the same half-hour round.
+OleDateTime NowInMidRound() {
+  using namespace std::chrono;
+  for (;;) {
+    const auto now = system_clock::now();
+    const auto sinceMidnight = now - floor<days>(now);
+    const auto intoRound = duration_cast<seconds>(sinceMidnight) % minutes(30);
+    if (intoRound < minutes(30) - seconds(3)) {
+      const auto epoch = sys_days{year{1899} / December / 30};
+      return OleDateTime{duration<double, days::period>(now - epoch).count(), 0};
+    }
+    std::this_thread::sleep_for(seconds(1));
+  }
+}
 
 TEST_F(StatsHost, EveryEntryPointIsExportedUnderItsNames) {
   for (const EntryPoint& entry : kEntryPoints) {
@@ -207,6 +242,88 @@ TEST_F(StatsHost, TwoResetsStartThePanelOnce) {
   ASSERT_EQ(Reset(0, "UA3XYZ", "UA"), 1);
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
   EXPECT_EQ(folder.Read("panel-starts.txt"), "started\n");
+}
+
+}  // namespace
+}  // namespace velmora::testing
+
+namespace velmora::testing {
+namespace {
+
+TEST_F(StatsHost, CallCheckOnTheRealUtcClock) {
+  ASSERT_EQ(Reset(0, "UA3XYZ", "DL"), 1);
+  OleDateTime now = NowInMidRound();
+  Qso qso;
+  qso.time = &now;
+  ASSERT_EQ(CallQso("AddData0", qso), 1);
+
+  char message[256];
+  std::fill(std::begin(message), std::end(message), '#');
+  EXPECT_EQ(CheckCall("UA3ABC", "CW", "UA", "80", message), 0);
+  EXPECT_STREQ(message, "QSO with UA3ABC In the same round it is impossible !!!");
+  EXPECT_EQ(message[55], '#');  // nothing written past the terminator
+
+  std::fill(std::begin(message), std::end(message), '#');
+  EXPECT_EQ(CheckCall("UA3ABC", "SSB", "UA", "80", message), 1);
+  EXPECT_EQ(CheckCall("RA3DX", "CW", "UA", "80", message), 2);
+  EXPECT_EQ(CheckCall("DL1ABC", "CW", "DL", "80", message), 2);
+  EXPECT_EQ(CheckCall("UA3ABC", "CW", "UA", "40", message), 2);
+  EXPECT_EQ(message[0], '#');  // untouched unless refused
+  EXPECT_EQ(CheckCall(nullptr, nullptr, nullptr, nullptr, nullptr), 2);
+
+  // A Russian station reads the message in code page 1251.
+  ASSERT_EQ(Reset(0, "UA3XYZ", "UA9"), 1);
+  now = NowInMidRound();
+  ASSERT_EQ(CallQso("AddData0", qso), 1);
+  EXPECT_EQ(CheckCall("UA3ABC", "CW", "UA", "80", message), 0);
+  EXPECT_EQ(std::string(message),
+            "QSO c UA3ABC \xc2 \xce\xc4\xcd\xce\xcc \xc8 \xd2\xce\xcc \xc6\xc5 \xd2\xd3\xd0\xc5 "
+            "\xcf\xd0\xce\xc2\xce\xc4\xc8\xd2\xdc \xcd\xc5\xcb\xdc\xc7\xdf !!!");
+  EXPECT_EQ(std::string(message).size(), 55u);
+}
+
+TEST_F(StatsHost, ExchangeValidation) {
+  auto valid = Entry<IsValidExchg0Fn>("IsValidExchg0");
+  EXPECT_EQ(valid("123", "599", "12", "x", 0, 1, 0), 1);
+  EXPECT_EQ(valid("0599", "h2", "h3", "h4", 5, 6, 0), 1);
+  EXPECT_EQ(valid("599", "123", "h3", "h4", 0, 0, 0), 0);
+  EXPECT_EQ(valid("12", "h2", "h3", "h4", 0, 0, 0), 0);
+  EXPECT_EQ(valid("123", "h2", "h3", "h4", 0, 0, 1), 0);
+  EXPECT_EQ(valid(nullptr, "123", "h3", "h4", 0, 0, 0), 0);
+}
+
+TEST_F(StatsHost, ResultSummaryScoreAndIniFile) {
+  std::filesystem::create_directory(folder.path() / "Plugins");
+  ASSERT_EQ(Reset(0, "UA3XYZ", "DL"), 1);
+  OleDateTime at{kQsoAt0905, 0};
+  Qso cw;
+  cw.time = &at;
+  Qso ssb = cw;
+  ssb.call = "DL1ABC";
+  ssb.dxccPrefix = "DL";
+  ssb.mode = "SSB";
+  Qso psk = cw;
+  psk.call = "UA1ABC";
+  psk.mode = "BPSK31";
+  for (const Qso& qso : {cw, ssb, psk}) ASSERT_EQ(CallQso("AddData0", qso), 1);
+
+  int score = -7;
+  const char* text = Entry<GetResult0Fn>("GetResult0")(&score);
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(std::string(text),
+            "\t\t\tVELMORA 05.03-06.03.2012\r\n\t\t\t\tContestant: UA3XYZ\r\n"
+            "\tQSOs\tPoints\tObl\tDXCC\tBPSK31\tBPSK63\tBPSK125\tCW\tSSB\r\n"
+            "80\t 3\t 5\t 2\t 2\t 1\t 0\t 0\t 1\t 1\r\n"
+            "Total\t 3\t 5\t 2\t 2\t 1\t 0\t 0\t 1\t 1\r\n"
+            "\r\nScore: 5*(2+2) = 20");
+  EXPECT_EQ(score, 20);
+  EXPECT_EQ(folder.Read("Plugins/KORVA.ini"), "[Settings]\r\nClaimed=20\r\n");
+
+  // A null score pointer is not written through; the key follows the new
+  // score, 4 points × (MA, SP + UA).
+  ASSERT_EQ(CallQso("RemoveData0", ssb), 1);
+  EXPECT_NE(Entry<GetResult0Fn>("GetResult0")(nullptr), nullptr);
+  EXPECT_EQ(folder.Read("Plugins/KORVA.ini"), "[Settings]\r\nClaimed=12\r\n");
 }
 
 }  // namespace

@@ -85,3 +85,68 @@ TEST(SystemPlatform, StartingAMissingProgramIsQuiet) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// The profile store's contract, the same for the Win32 functions and for the
+// POSIX implementation.
+class ProfileStore : public ::testing::Test {
+ protected:
+  testing::ScratchFolder folder;
+  Platform& os = SystemPlatform();
+  const std::string ini = "Plugins\\KORVA.ini";
+
+  void SetUp() override { std::filesystem::create_directory(folder.path() / "Plugins"); }
+};
+
+TEST_F(ProfileStore, WrittenValuesReadBackUnchanged) {
+  const std::pair<const char*, const char*> values[] = {
+      {"Claimed", "20"}, {"Name", "Ivan Petrov"}, {"SoapBox", "first<CR><LF>second"}, {"Claimed", "-1"},
+      {"Email", "ua3xyz@example.org"}, {"Address", "Moscow, 1 Lenina st. 5"}};
+  for (const auto& [key, value] : values) {
+    EXPECT_TRUE(os.WriteProfileString(ini, "Settings", key, value)) << key;
+    EXPECT_EQ(os.ReadProfileString(ini, "Settings", key, "(default)"), value) << key;
+  }
+  EXPECT_EQ(os.ReadProfileString(ini, "Settings", "Name", "(default)"), "Ivan Petrov");
+  const std::string text = folder.Read("Plugins/KORVA.ini");
+  EXPECT_EQ(text.substr(0, 12), "[Settings]\r\n");
+  EXPECT_NE(text.find("Claimed=-1\r\n"), std::string::npos);
+  EXPECT_NE(text.find("Name=Ivan Petrov\r\n"), std::string::npos);
+}
+
+TEST_F(ProfileStore, MissingFileSectionOrKeyGivesTheDefault) {
+  EXPECT_EQ(os.ReadProfileString(ini, "Settings", "Name", "fallback"), "fallback");
+  EXPECT_FALSE(folder.Exists("Plugins/KORVA.ini"));  // reading creates nothing
+  folder.Write("Plugins/KORVA.ini", "[Other]\r\nName=other\r\n");
+  EXPECT_EQ(os.ReadProfileString(ini, "Settings", "Name", "fallback"), "fallback");
+  folder.Write("Plugins/KORVA.ini", "[Settings]\r\nClub=RRC\r\n");
+  EXPECT_EQ(os.ReadProfileString(ini, "Settings", "Name", ""), "");
+  EXPECT_EQ(os.ReadProfileString(ini, "Settings", "Club", ""), "RRC");
+}
+
+TEST_F(ProfileStore, OtherSectionsAndKeysSurviveAWrite) {
+  folder.Write("Plugins/KORVA.ini", "[Other]\r\nName=other\r\n[Settings]\r\nClub=RRC\r\nClaimed=1\r\n");
+  EXPECT_TRUE(os.WriteProfileString(ini, "Settings", "Claimed", "20"));
+  EXPECT_EQ(os.ReadProfileString(ini, "Other", "Name", ""), "other");
+  EXPECT_EQ(os.ReadProfileString(ini, "Settings", "Club", ""), "RRC");
+  EXPECT_EQ(os.ReadProfileString(ini, "Settings", "Claimed", ""), "20");
+  EXPECT_EQ(folder.Read("Plugins/KORVA.ini"), "[Other]\r\nName=other\r\n[Settings]\r\nClub=RRC\r\nClaimed=20\r\n");
+}
+
+TEST_F(ProfileStore, LongValuesAreCutAt9999Bytes) {
+  const std::string value(12000, 'x');
+  EXPECT_TRUE(os.WriteProfileString(ini, "Settings", "SoapBox", value));
+  EXPECT_EQ(os.ReadProfileString(ini, "Settings", "SoapBox", ""), value.substr(0, 9999));
+}
+
+TEST(ProfileStoreWithoutFolder, WriteFailsQuietlyAndCreatesNothing) {
+  testing::ScratchFolder folder;
+  EXPECT_FALSE(SystemPlatform().WriteProfileString("Plugins\\KORVA.ini", "Settings", "Claimed", "20"));
+  EXPECT_FALSE(folder.Exists("Plugins"));
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+  EXPECT_EQ(SystemPlatform().ReadProfileString("Plugins\\KORVA.ini", "Settings", "Claimed", "none"), "none");
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,154 @@
+#include "score.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <limits>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace velmora {
+namespace {
+
+constexpr std::size_t kBandKeyWidth = 20;
+
+struct ModeClass {
+  std::string_view mode;
+  int column;  // index into Counts::modes
+};
+
+enum Column { kBpsk31, kBpsk63, kBpsk125, kCw, kSsb, kColumns };
+
+constexpr ModeClass kModeClasses[] = {
+    {"CW", kCw}, {"BPSK31", kBpsk31}, {"BPSK63", kBpsk63}, {"BPSK62", kBpsk63}, {"BPSK125", kBpsk125}, {"SSB", kSsb},
+};
+
+struct Counts {
+  std::int32_t qsos = 0;
+  std::int32_t points = 0;
+  std::int32_t regions = 0;
+  std::int32_t dxcc = 0;
+  std::int32_t modes[kColumns] = {};
+
+  void ComputePoints() { points = modes[kSsb] + 2 * (modes[kCw] + modes[kBpsk125] + modes[kBpsk63] + modes[kBpsk31]); }
+
+  void AddTo(Counts& total) const {
+    total.points += points;
+    total.regions += regions;
+    total.dxcc += dxcc;
+    for (int column = 0; column < kColumns; ++column) total.modes[column] += modes[column];
+  }
+};
+
+// Multipliers already counted on one band.
+struct BandTally {
+  Counts counts;
+  std::unordered_set<std::string_view> regions;
+  std::unordered_set<std::string_view> prefixes;
+};
+
+std::string BandKey(const std::string& band) {
+  if (band.size() >= kBandKeyWidth) return band;
+  return std::string(kBandKeyWidth - band.size(), '0') + band;
+}
+
+void AppendFormatted(std::string& text, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+void AppendFormatted(std::string& text, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list again;
+  va_copy(again, args);
+  const int length = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  if (length > 0) {
+    const std::size_t at = text.size();
+    text.resize(at + static_cast<std::size_t>(length) + 1);
+    std::vsnprintf(text.data() + at, static_cast<std::size_t>(length) + 1, format, again);
+    text.resize(at + static_cast<std::size_t>(length));
+  }
+  va_end(again);
+}
+
+void AppendRow(std::string& text, const char* label, std::int32_t qsos, const Counts& c) {
+  AppendFormatted(text, "%s\t %i\t %i\t %i\t %i\t %i\t %i\t %i\t %i\t %i\r\n", label, qsos, c.points, c.regions,
+                  c.dxcc, c.modes[kBpsk31], c.modes[kBpsk63], c.modes[kBpsk125], c.modes[kCw], c.modes[kSsb]);
+}
+
+}  // namespace
+
+void SortBands(std::vector<std::string>& bands) {
+  std::vector<std::string> keys;
+  keys.reserve(bands.size());
+  for (const std::string& band : bands) keys.push_back(BandKey(band));
+  // Already in order (every later call after the first): the exchange sort
+  // would swap nothing, so skip its quadratic pass.
+  bool ordered = true;
+  for (std::size_t i = 1; i < keys.size() && ordered; ++i) ordered = !(keys[i - 1] < keys[i]);
+  if (ordered) return;
+  for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
+    for (std::size_t j = i + 1; j < keys.size(); ++j) {
+      if (keys[i] < keys[j]) {
+        std::swap(keys[i], keys[j]);
+        std::swap(bands[i], bands[j]);
+      }
+    }
+  }
+}
+
+std::int32_t ClaimedScore(std::int32_t points, std::int32_t regions, std::int32_t dxcc) {
+  const std::int64_t score = std::int64_t{points} * (std::int64_t{regions} + std::int64_t{dxcc});
+  constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(score < kMin ? kMin : score > kMax ? kMax : score);
+}
+
+const char* ReportResult(ContestState& state, int* score) {
+  std::string& text = state.resultText;
+  text.clear();
+  AppendFormatted(text,
+                  "\t\t\tVELMORA %s-%s\r\n\t\t\t\tContestant: %s\r\n\tQSOs\tPoints\tObl\tDXCC\tBPSK31\tBPSK63\tBPSK125"
+                  "\tCW\tSSB\r\n",
+                  state.startText.c_str(), state.endText.c_str(), state.myCall.c_str());
+
+  std::vector<std::string>& bands = state.bands.names();
+  SortBands(bands);
+
+  // One pass over the log, each record to its band's tally: the same counts
+  // as scanning the whole log once per band, at the cost of one scan.
+  std::vector<BandTally> tallies(bands.size());
+  std::unordered_map<std::string_view, std::size_t> rowOfBand;
+  for (std::size_t row = 0; row < bands.size(); ++row) rowOfBand.emplace(bands[row], row);
+  for (const QsoRecord& record : state.log) {
+    const auto row = rowOfBand.find(record.band);
+    if (row == rowOfBand.end() || record.call.empty()) continue;
+    BandTally& tally = tallies[row->second];
+    ++tally.counts.qsos;
+    for (const ModeClass& modeClass : kModeClasses) {
+      if (record.mode == modeClass.mode) {
+        ++tally.counts.modes[modeClass.column];
+        break;
+      }
+    }
+    if (!record.region.empty() && tally.regions.insert(record.region).second) ++tally.counts.regions;
+    if (tally.prefixes.insert(record.dxccPrefix).second) ++tally.counts.dxcc;
+  }
+
+  Counts total;
+  for (std::size_t row = 0; row < bands.size(); ++row) {
+    Counts& counts = tallies[row].counts;
+    counts.ComputePoints();
+    AppendRow(text, bands[row].c_str(), counts.qsos, counts);
+    counts.AddTo(total);
+  }
+  AppendRow(text, "Total", state.log.size(), total);
+
+  const std::int32_t claimed = ClaimedScore(total.points, total.regions, total.dxcc);
+  state.lastScore = claimed;
+  if (score != nullptr) *score = claimed;
+  state.platform.WriteProfileString(kStationIniPath, kStationSection, "Claimed", std::to_string(claimed));
+  AppendFormatted(text, "\r\nScore: %i*(%i+%i) = %i", total.points, total.regions, total.dxcc, claimed);
+  return text.c_str();
+}
+
+}  // namespace velmora
