@@ -7,6 +7,7 @@
 #include "fake_platform.h"
 #include "intake.h"
 #include "reset.h"
+#include "scripted_dialog.h"
 
 namespace velmora {
 namespace {
@@ -41,8 +42,9 @@ struct Contest {
 void BM_AddWholeLog(benchmark::State& run) {
   const Contest contest(static_cast<int>(run.range(0)));
   testing::FakePlatform os;
+  testing::ScriptedDialog dialog;
   for (auto _ : run) {
-    ContestState state(os);
+    ContestState state(os, dialog);
     ResetContest(state, ResetRequest{});
     for (const QsoRequest& qso : contest.qsos) AddQso(state, qso);
     // Every QSO again: each is found equal and not stored twice.

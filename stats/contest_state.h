@@ -9,13 +9,16 @@
 #include "error_log.h"
 #include "platform.h"
 #include "qso_log.h"
+#include "station.h"
+#include "station_dialog.h"
 
 namespace velmora {
 
 struct ContestState {
-  explicit ContestState(Platform& os) : platform(os) {}
+  ContestState(Platform& os, StationDialog& stationDialog) : platform(os), dialog(stationDialog) {}
 
   Platform& platform;
+  StationDialog& dialog;
   bool panelLaunched = false;  // the mode panel is started once per load
   int entryMode = 0;           // non-zero: edit the station data, write the entry
   std::string myCall;          // own callsign as given to the last reset
@@ -25,6 +28,7 @@ struct ContestState {
   ErrorLog errorLog;
   QsoLog log;
   BandList bands;
+  StationInfo station;
   std::string resultText;  // the summary the host reads after GetResult0
   int lastScore = 0;
 };

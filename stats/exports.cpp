@@ -21,7 +21,7 @@ namespace {
 // The one piece of global state: built when the library is loaded, destroyed
 // when it is unloaded.
 velmora::ContestState& State() {
-  static velmora::ContestState state(velmora::SystemPlatform());
+  static velmora::ContestState state(velmora::SystemPlatform(), velmora::SystemStationDialog());
   return state;
 }
 

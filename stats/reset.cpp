@@ -25,6 +25,7 @@ int ResetContest(ContestState& state, const ResetRequest& request) {
   state.entryMode = request.entryMode;
   if (SpeaksRussian(request.myPrefix)) state.russianMessages = true;
   state.errorLog.Open(state.platform, request.myCall);
+  if (state.entryMode != 0) state.station.PrepareStation(state.platform, state.dialog, state.myCall);
   return 1;
 }
 

@@ -19,7 +19,8 @@ struct ResetRequest {
 
 // Starts the panel the first time, takes the dates and the own call, empties
 // the log and the band list, sets the message language and opens a fresh
-// ErrorLog. Returns 1.
+// ErrorLog; in entry mode it then lets the operator check the station data
+// (returning when the dialog is closed). Returns 1.
 int ResetContest(ContestState& state, const ResetRequest& request);
 
 // The name of statistics set `index`: "Velmora " for 0, empty otherwise.

@@ -1,11 +1,12 @@
 #include "score.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <limits>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+
+#include "station.h"
+#include "text_format.h"
 
 namespace velmora {
 namespace {
@@ -50,24 +51,6 @@ struct BandTally {
 std::string BandKey(const std::string& band) {
   if (band.size() >= kBandKeyWidth) return band;
   return std::string(kBandKeyWidth - band.size(), '0') + band;
-}
-
-void AppendFormatted(std::string& text, const char* format, ...) __attribute__((format(printf, 2, 3)));
-
-void AppendFormatted(std::string& text, const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  va_list again;
-  va_copy(again, args);
-  const int length = std::vsnprintf(nullptr, 0, format, args);
-  va_end(args);
-  if (length > 0) {
-    const std::size_t at = text.size();
-    text.resize(at + static_cast<std::size_t>(length) + 1);
-    std::vsnprintf(text.data() + at, static_cast<std::size_t>(length) + 1, format, again);
-    text.resize(at + static_cast<std::size_t>(length));
-  }
-  va_end(again);
 }
 
 void AppendRow(std::string& text, const char* label, std::int32_t qsos, const Counts& c) {
@@ -148,6 +131,18 @@ const char* ReportResult(ContestState& state, int* score) {
   if (score != nullptr) *score = claimed;
   state.platform.WriteProfileString(kStationIniPath, kStationSection, "Claimed", std::to_string(claimed));
   AppendFormatted(text, "\r\nScore: %i*(%i+%i) = %i", total.points, total.regions, total.dxcc, claimed);
+
+  if (state.entryMode != 0) {
+    // Each report writes every logged QSO once, not an earlier report's lines again.
+    StationInfo& station = state.station;
+    station.QsoLines.clear();
+    for (const QsoRecord& record : state.log) {
+      station.AddQsoLine(record.call, record.freqKHz, CabrilloModeCode(record.mode), record.time, record.rstSent,
+                         record.exchSent, record.rstRcvd, record.exchRcvd);
+    }
+    station.WriteCabrillo(state.platform, state.lastScore);
+    if (score != nullptr) *score = -1;
+  }
   return text.c_str();
 }
 

@@ -14,9 +14,6 @@
 
 namespace velmora {
 
-inline constexpr const char* kStationIniPath = "Plugins\\KORVA.ini";
-inline constexpr const char* kStationSection = "Settings";
-
 // Orders band names as the summary lists them: descending by the name with
 // "0" put in front up to 20 characters, with the exchange sort that swaps
 // position i with every later j whose key is greater. Names that are whole
@@ -30,7 +27,8 @@ std::int32_t ClaimedScore(std::int32_t points, std::int32_t regions, std::int32_
 // Recounts the whole log, sorts the band list in place, rebuilds
 // `resultText`, stores the score in `lastScore`, in `*score` (unless null) and
 // under "Claimed" in the station INI file, and returns `resultText`'s text,
-// valid until the next call.
+// valid until the next call. In entry mode it also writes the Cabrillo file
+// and then stores -1 in `*score`.
 const char* ReportResult(ContestState& state, int* score);
 
 }  // namespace velmora

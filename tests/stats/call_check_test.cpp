@@ -90,7 +90,7 @@ TEST_F(CallCheckTest, IndexesFollowRemovalAndReset) {
 }
 
 TEST_F(CallCheckTest, QsoWithoutAValidTimeIsNeverARepeat) {
-  ContestState fresh(os);
+  ContestState fresh(os, dialog);
   QsoRequest qso = Qso("UA3ABC", "80", "CW");
   qso.time = DateTime{qso.time.days, DateTimeStatus::kInvalid, 0};
   ASSERT_EQ(AddQso(fresh, qso), 1);

@@ -7,13 +7,15 @@
 #include "fake_platform.h"
 #include "intake.h"
 #include "reset.h"
+#include "scripted_dialog.h"
 
 namespace velmora::testing {
 
 class ContestTest : public ::testing::Test {
  protected:
   FakePlatform os;
-  ContestState state{os};
+  ScriptedDialog dialog;
+  ContestState state{os, dialog};
 
   int Reset(const char* myCall = "UA3XYZ", const char* myPrefix = "UA", int entryMode = 0) {
     ResetRequest request;

@@ -42,7 +42,8 @@ TEST_F(ContestTest, RussianMessagesAreSetByFourCountriesAndNeverCleared) {
                         Case{"UN", true}, Case{"EU", true}, Case{"DL", false}, Case{"ua9", false},
                         Case{"eu", false}, Case{"UA0", false}, Case{"", false}}) {
     FakePlatform fresh;
-    ContestState contest(fresh);
+    ScriptedDialog dialog;
+    ContestState contest(fresh, dialog);
     ResetRequest request;
     request.myPrefix = c.prefix;
     ResetContest(contest, request);

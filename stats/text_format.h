@@ -1,0 +1,12 @@
+// printf-style formatting into a std::string, for the report formats the
+// host and the contest committee expect byte for byte.
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+// Appends `format` filled with the arguments to `text`.
+void AppendFormatted(std::string& text, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+}  // namespace velmora
