@@ -1,12 +1,15 @@
-// Taking in a whole contest log: the cost per QSO must not grow with the log.
+// What the host asks on every logged QSO and every keystroke, over whole
+// contest logs: the cost per call must not grow with the log.
 #include <benchmark/benchmark.h>
 
 #include <string>
 #include <vector>
 
+#include "call_check.h"
 #include "fake_platform.h"
 #include "intake.h"
 #include "reset.h"
+#include "score.h"
 #include "scripted_dialog.h"
 
 namespace velmora {
@@ -55,6 +58,42 @@ void BM_AddWholeLog(benchmark::State& run) {
   run.SetComplexityN(run.range(0));
 }
 BENCHMARK(BM_AddWholeLog)->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
+
+// A contest state holding a whole log.
+struct LoggedContest {
+  Contest contest;
+  testing::FakePlatform os;
+  testing::ScriptedDialog dialog;
+  ContestState state{os, dialog};
+
+  explicit LoggedContest(int count) : contest(count) {
+    ResetContest(state, ResetRequest{});
+    for (const QsoRequest& qso : contest.qsos) AddQso(state, qso);
+  }
+};
+
+void BM_CheckCall(benchmark::State& run) {
+  LoggedContest logged(static_cast<int>(run.range(0)));
+  logged.os.now = DateTime::FromCivil(2012, 3, 5, 8, 10, 0);
+  std::string message;
+  std::size_t i = 0;
+  for (auto _ : run) {
+    const QsoRequest& qso = logged.contest.qsos[i++ % logged.contest.qsos.size()];
+    benchmark::DoNotOptimize(CheckCall(logged.state, CallCheckRequest{qso.call, qso.mode, qso.dxccPrefix, qso.band},
+                                       &message));
+  }
+  run.SetComplexityN(run.range(0));
+}
+BENCHMARK(BM_CheckCall)->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
+
+void BM_ReportResult(benchmark::State& run) {
+  LoggedContest logged(static_cast<int>(run.range(0)));
+  int score = 0;
+  for (auto _ : run) benchmark::DoNotOptimize(ReportResult(logged.state, &score));
+  run.SetItemsProcessed(run.iterations() * run.range(0));
+  run.SetComplexityN(run.range(0));
+}
+BENCHMARK(BM_ReportResult)->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
 
 }  // namespace
 }  // namespace velmora
