@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Checks a built Windows DLL: every export of the module-definition file is
-# present under its name, and only system DLLs are imported (the C and C++
+# Checks a built Windows DLL: every name of the list (one a line, "#" starts a
+# comment) is exported, and only system DLLs are imported (the C and C++
 # runtime linked in statically).
-# usage: check-exports.sh OBJDUMP DLL DEF [FORMAT]   (FORMAT such as pei-i386)
+# usage: check-exports.sh OBJDUMP DLL NAMES [FORMAT]   (FORMAT such as pei-i386)
 set -u
-objdump=$1 dll=$2 def=$3 format=${4:-}
+objdump=$1 dll=$2 list=$3 format=${4:-}
 table=$("$objdump" -p "$dll") || { echo "cannot read $dll"; exit 1; }
 status=0
 
@@ -13,8 +13,7 @@ if [ -n "$format" ] && ! printf '%s\n' "$table" | grep -q "file format $format\$
   status=1
 fi
 
-# Export names of the DEF file: the first word of each line after EXPORTS.
-names=$(sed -n '/^EXPORTS/,$p' "$def" | sed 1d | awk 'NF {print $1}')
+names=$(grep -v '^#' "$list" | awk 'NF {print $1}')
 exported=$(printf '%s\n' "$table" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | awk '/^[[:space:]]+\[/ {print $NF}')
 count=0
 for name in $names; do
