@@ -3,6 +3,7 @@
 #include <string>
 
 #include "regions.h"
+#include "text_format.h"
 
 namespace velmora {
 namespace {
@@ -14,13 +15,6 @@ void RecordRefusal(ContestState& state, const QsoRequest& qso, std::string_view 
   const RefusedQso refused{qso.freqHz, qso.mode,  dateTimeText, qso.myCall, qso.rstSent,
                            qso.exchSent, qso.call, qso.rstRcvd,  qso.exchRcvd};
   state.errorLog.Write(RefusedQsoLine(refused, reason));
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  constexpr std::string_view kWhite = " \t\n\v\f\r";
-  const auto first = text.find_first_not_of(kWhite);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kWhite) - first + 1);
 }
 
 }  // namespace
@@ -63,7 +57,7 @@ int AddQso(ContestState& state, const QsoRequest& qso) {
     const std::string call(qso.call);
     const char* region = RegionOfCall(call.c_str());
     if (region == nullptr) return 0;
-    record.region = TrimBlanks(region);
+    record.region = TrimWhiteSpace(region);
   }
 
   if (!state.log.Contains(record)) state.log.Append(record);

@@ -1,15 +1,9 @@
 #include "station.h"
 
+#include "text_format.h"
+
 namespace velmora {
 namespace {
-
-constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
-
-std::string_view Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(kWhiteSpace);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kWhiteSpace) - first + 1);
-}
 
 std::string EditForm(const std::string& stored) { return ReplaceAll(ReplaceAll(stored, "<CR>", "\r"), "<LF>", "\n"); }
 
@@ -36,7 +30,7 @@ std::string ReplaceAll(std::string_view source, std::string_view find, std::stri
 
 int StationInfo::PrepareStation(Platform& platform, StationDialog& dialog, const std::string& myCall) {
   Callsign = myCall;
-  FileBase = Trim(ReplaceAll(ReplaceAll(myCall, "/", "_"), "\\", "_"));
+  FileBase = TrimWhiteSpace(ReplaceAll(ReplaceAll(myCall, "/", "_"), "\\", "_"));
   if (FileBase.empty()) FileBase = "KORVA";
 
   auto read = [&](const char* key, const std::string& fallback) {

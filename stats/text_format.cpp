@@ -5,6 +5,13 @@
 
 namespace velmora {
 
+std::string_view TrimWhiteSpace(std::string_view text) {
+  constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
+  const auto first = text.find_first_not_of(kWhiteSpace);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kWhiteSpace) - first + 1);
+}
+
 void AppendFormatted(std::string& text, const char* format, ...) {
   va_list args;
   va_start(args, format);

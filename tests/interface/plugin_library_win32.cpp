@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "plugin_library.h"
+#include "process_dialog_win32.h"
 
 namespace velmora::testing {
 
@@ -32,18 +33,21 @@ void* PluginLibrary::Find(const char* name) const {
 
 namespace {
 
-struct MessageSearch {
+struct DialogSearch {
   DWORD process;
+  const char* caption;
   HWND found;
 };
 
-BOOL CALLBACK FindMessageBox(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<MessageSearch*>(param);
+BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<DialogSearch*>(param);
   DWORD process = 0;
   ::GetWindowThreadProcessId(window, &process);
-  char className[64] = {};
+  char className[64] = {}, caption[256] = {};
   ::GetClassNameA(window, className, sizeof className);
-  if (process == search->process && std::string(className) == "#32770" && ::IsWindowVisible(window)) {
+  ::GetWindowTextA(window, caption, sizeof caption);
+  if (process == search->process && std::string(className) == "#32770" && ::IsWindowVisible(window) &&
+      (search->caption == nullptr || std::string(caption) == search->caption)) {
     search->found = window;
     return FALSE;
   }
@@ -52,6 +56,12 @@ BOOL CALLBACK FindMessageBox(HWND window, LPARAM param) {
 
 }  // namespace
 
+HWND FindProcessDialog(const char* caption) {
+  DialogSearch search{::GetCurrentProcessId(), caption, nullptr};
+  ::EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 std::string CaptureOperatorMessage(const std::function<void()>& call) {
   std::string text;
   std::atomic<bool> done{false};
@@ -59,13 +69,11 @@ std::string CaptureOperatorMessage(const std::function<void()>& call) {
   // and presses OK the way the operator would.
   std::thread operatorHand([&] {
     for (int tries = 0; tries < 1000 && !done; ++tries) {
-      MessageSearch search{::GetCurrentProcessId(), nullptr};
-      ::EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&search));
-      if (search.found) {
+      if (const HWND box = FindProcessDialog(/*caption=*/nullptr)) {
         char buffer[512] = {};
-        ::GetDlgItemTextA(search.found, 0xFFFF, buffer, sizeof buffer);  // the box's static text
+        ::GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);  // the box's static text
         text = buffer;
-        ::PostMessageA(search.found, WM_COMMAND, IDOK, 0);
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
         return;
       }
       ::Sleep(10);

@@ -8,29 +8,11 @@
 #include <set>
 #include <vector>
 
+#include "process_dialog_win32.h"
 #include "stats_host.h"
 
 namespace velmora::testing {
 namespace {
-
-struct DialogSearch {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindStationDialog(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<DialogSearch*>(param);
-  DWORD process = 0;
-  ::GetWindowThreadProcessId(window, &process);
-  char className[64] = {}, caption[64] = {};
-  ::GetClassNameA(window, className, sizeof className);
-  ::GetWindowTextA(window, caption, sizeof caption);
-  if (process == search->process && std::string(className) == "#32770" && std::string(caption) == "VELMORA") {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 std::string Text(HWND window) {
   char text[1024] = {};
@@ -44,13 +26,11 @@ bool OperateStationDialog(const std::function<void()>& call, const std::function
   std::atomic<bool> seen{false};
   std::thread operatorHand([&] {
     for (int tries = 0; tries < 1000; ++tries) {
-      DialogSearch search{::GetCurrentProcessId(), nullptr};
-      ::EnumWindows(FindStationDialog, reinterpret_cast<LPARAM>(&search));
-      if (search.found) {
+      if (const HWND dialog = FindProcessDialog("VELMORA")) {
         seen = true;
         // VELMORA_DIALOG_PAUSE_MS leaves time for a screenshot.
         if (const char* pause = std::getenv("VELMORA_DIALOG_PAUSE_MS")) ::Sleep(std::atoi(pause));
-        operate(search.found);
+        operate(dialog);
         return;
       }
       ::Sleep(10);
