@@ -1,0 +1,54 @@
+#include "child_process.h"
+
+#include <vector>
+
+namespace velmora::panel::testing {
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  const DWORD length = ::GetModuleFileNameA(/*module=*/nullptr, path, MAX_PATH);
+  std::string folder(path, length);
+  return folder.substr(0, folder.find_last_of("\\/"));
+}
+
+std::string Quoted(const std::string& argument) { return '"' + argument + '"'; }
+
+ChildProcess::ChildProcess(const std::string& program, const std::string& arguments) {
+  const std::string path = ProgramFolder() + "\\" + program;
+  std::string commandLine = Quoted(path) + (arguments.empty() ? "" : " " + arguments);
+  std::vector<char> writable(commandLine.begin(), commandLine.end());
+  writable.push_back('\0');
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (::CreateProcessA(path.c_str(), writable.data(), /*process security=*/nullptr, /*thread security=*/nullptr,
+                       /*inherit handles=*/FALSE, /*flags=*/0, /*environment=*/nullptr,
+                       ProgramFolder().c_str(), &startup, &info)) {
+    ::CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    id_ = info.dwProcessId;
+  }
+}
+
+ChildProcess::~ChildProcess() {
+  if (!process_) return;
+  Kill();
+  ::CloseHandle(process_);
+}
+
+std::optional<DWORD> ChildProcess::WaitForExit(std::chrono::milliseconds timeout) const {
+  if (!process_ || ::WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+    return std::nullopt;
+  }
+  DWORD code = 0;
+  ::GetExitCodeProcess(process_, &code);
+  return code;
+}
+
+void ChildProcess::Kill() {
+  if (!process_ || WaitForExit(std::chrono::milliseconds(0))) return;
+  ::TerminateProcess(process_, 99);
+  ::WaitForSingleObject(process_, 10000);
+}
+
+}  // namespace velmora::panel::testing
