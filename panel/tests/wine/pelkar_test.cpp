@@ -258,6 +258,30 @@ TEST_F(PelkarTest, EachButtonSendsItsMacrosAndHandsTheFocusBack) {
   }
 }
 
+TEST_F(PelkarTest, TabMovesThroughTheButtonsInTheirOrderAndEnterClicks) {
+  auto host = StartHost();
+  auto panel = StartPanel();
+  const std::size_t started = JournalOf(2).size();
+  ASSERT_TRUE(FocusPanel());
+  const DWORD panelThread = ::GetWindowThreadProcessId(panelWindow_, nullptr);
+  auto focused = [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(panelThread, &info) ? info.hwndFocus : nullptr;
+  };
+  auto press = [&](WPARAM key) {
+    ::PostMessageA(focused() ? focused() : panelWindow_, WM_KEYDOWN, key, 1);
+    ::PostMessageA(focused() ? focused() : panelWindow_, WM_KEYUP, key, 0xC0000001);
+  };
+  for (const char* caption : {"CW", "PSK63", "SSB", "PSK31", "PSK125", "CW", "PSK63"}) {
+    press(VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return focused() == Button(caption); }, 2s)) << caption;
+  }
+  press(VK_RETURN);
+  EXPECT_TRUE(WaitUntil([&] { return Journal().size() == started + 3; }, 2s));
+  EXPECT_EQ(Journal().back(), "ExecuteMacros <BAUDRATE:63>");
+}
+
 TEST_F(PelkarTest, SecondCopyEndsAtOnceWithoutWindowOrMacros) {
   auto host = StartHost();
   auto first = StartPanel();
