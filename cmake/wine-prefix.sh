@@ -28,6 +28,9 @@ REG
       printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\n"Graphics"="null"\n' >>"$WINEPREFIX/velmora.reg"
     fi
     /usr/lib/wine/wine64 regedit /S "$WINEPREFIX/velmora.reg" </dev/null >/dev/null 2>&1 9>&-
+    # The server session that booted the prefix cannot start the RPC service
+    # that COM's running-object table needs; a fresh session can.
+    /usr/lib/wine/wineserver -k 9>&- 2>/dev/null || true
     touch "$WINEPREFIX/.velmora-ready"
   ) 9>"$WINEPREFIX.lock"
 fi
