@@ -38,6 +38,8 @@ struct TextCase {
   const char* text;
 };
 
+void PrintTo(const TextCase& c, std::ostream* out) { *out << c.text; }
+
 class DefaultText : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(DefaultText, IsTheRussianRegionalForm) {
