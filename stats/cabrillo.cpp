@@ -2,30 +2,20 @@
 // file copied byte for byte, one line per QSO, the end marker.
 #include <string>
 
+#include "contest_modes.h"
 #include "station.h"
 #include "text_format.h"
 
 namespace velmora {
 namespace {
 
-struct ModeCode {
-  std::string_view mode;
-  const char* code;
-};
-
-constexpr ModeCode kModeCodes[] = {
-    {"CW", "CW"}, {"BPSK63", "PM"}, {"BPSK62", "PM"}, {"BPSK31", "PS"}, {"BPSK125", "PO"}, {"SSB", "PH"},
-};
-
 std::string CabrilloPath(const std::string& fileBase) { return fileBase + ".cbr"; }
 
 }  // namespace
 
 const char* CabrilloModeCode(std::string_view mode) {
-  for (const ModeCode& entry : kModeCodes) {
-    if (mode == entry.mode) return entry.code;
-  }
-  return "??";
+  const ContestMode* contestMode = FindContestMode(mode);
+  return contestMode ? contestMode->cabrilloCode : "??";
 }
 
 void StationInfo::AddQsoLine(std::string_view call, int freqKHz, std::string_view modeCode, const DateTime& time,

@@ -2,13 +2,12 @@
 
 #include <string>
 
+#include "contest_modes.h"
 #include "regions.h"
 #include "text_format.h"
 
 namespace velmora {
 namespace {
-
-constexpr std::string_view kContestModes[] = {"CW", "BPSK31", "BPSK63", "BPSK62", "BPSK125", "SSB"};
 
 void RecordRefusal(ContestState& state, const QsoRequest& qso, std::string_view dateTimeText,
                    std::string_view reason) {
@@ -19,12 +18,7 @@ void RecordRefusal(ContestState& state, const QsoRequest& qso, std::string_view 
 
 }  // namespace
 
-bool IsContestMode(std::string_view mode) {
-  for (std::string_view contestMode : kContestModes) {
-    if (mode == contestMode) return true;
-  }
-  return false;
-}
+bool IsContestMode(std::string_view mode) { return FindContestMode(mode) != nullptr; }
 
 int AddQso(ContestState& state, const QsoRequest& qso) {
   const std::string dateTimeText = qso.time.Format();

@@ -25,7 +25,6 @@ void Count(Map& counts, Key key, int delta) {
   if (at->second == 0) counts.erase(at);
 }
 
-
 }  // namespace
 
 bool QsoLog::Contains(const QsoRecord& record) const {

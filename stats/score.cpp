@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "contest_modes.h"
 #include "station.h"
 #include "text_format.h"
 
@@ -13,31 +14,21 @@ namespace {
 
 constexpr std::size_t kBandKeyWidth = 20;
 
-struct ModeClass {
-  std::string_view mode;
-  int column;  // index into Counts::modes
-};
-
-enum Column { kBpsk31, kBpsk63, kBpsk125, kCw, kSsb, kColumns };
-
-constexpr ModeClass kModeClasses[] = {
-    {"CW", kCw}, {"BPSK31", kBpsk31}, {"BPSK63", kBpsk63}, {"BPSK62", kBpsk63}, {"BPSK125", kBpsk125}, {"SSB", kSsb},
-};
-
 struct Counts {
   std::int32_t qsos = 0;
   std::int32_t points = 0;
   std::int32_t regions = 0;
   std::int32_t dxcc = 0;
-  std::int32_t modes[kColumns] = {};
+  std::int32_t modes[kModeColumns] = {};
 
-  void ComputePoints() { points = modes[kSsb] + 2 * (modes[kCw] + modes[kBpsk125] + modes[kBpsk63] + modes[kBpsk31]); }
+  std::int32_t& Column(ModeColumn column) { return modes[static_cast<int>(column)]; }
+  std::int32_t Column(ModeColumn column) const { return modes[static_cast<int>(column)]; }
 
   void AddTo(Counts& total) const {
     total.points += points;
     total.regions += regions;
     total.dxcc += dxcc;
-    for (int column = 0; column < kColumns; ++column) total.modes[column] += modes[column];
+    for (int column = 0; column < kModeColumns; ++column) total.modes[column] += modes[column];
   }
 };
 
@@ -55,7 +46,8 @@ std::string BandKey(const std::string& band) {
 
 void AppendRow(std::string& text, const char* label, std::int32_t qsos, const Counts& c) {
   AppendFormatted(text, "%s\t %i\t %i\t %i\t %i\t %i\t %i\t %i\t %i\t %i\r\n", label, qsos, c.points, c.regions,
-                  c.dxcc, c.modes[kBpsk31], c.modes[kBpsk63], c.modes[kBpsk125], c.modes[kCw], c.modes[kSsb]);
+                  c.dxcc, c.Column(ModeColumn::kBpsk31), c.Column(ModeColumn::kBpsk63),
+                  c.Column(ModeColumn::kBpsk125), c.Column(ModeColumn::kCw), c.Column(ModeColumn::kSsb));
 }
 
 }  // namespace
@@ -107,11 +99,10 @@ const char* ReportResult(ContestState& state, int* score) {
     if (row == rowOfBand.end() || record.call.empty()) continue;
     BandTally& tally = tallies[row->second];
     ++tally.counts.qsos;
-    for (const ModeClass& modeClass : kModeClasses) {
-      if (record.mode == modeClass.mode) {
-        ++tally.counts.modes[modeClass.column];
-        break;
-      }
+    // A mode outside the contest still counts as a QSO, in no column and for no points.
+    if (const ContestMode* mode = FindContestMode(record.mode)) {
+      ++tally.counts.Column(mode->column);
+      tally.counts.points += mode->points;
     }
     if (!record.region.empty() && tally.regions.insert(record.region).second) ++tally.counts.regions;
     if (tally.prefixes.insert(record.dxccPrefix).second) ++tally.counts.dxcc;
@@ -119,8 +110,7 @@ const char* ReportResult(ContestState& state, int* score) {
 
   Counts total;
   for (std::size_t row = 0; row < bands.size(); ++row) {
-    Counts& counts = tallies[row].counts;
-    counts.ComputePoints();
+    const Counts& counts = tallies[row].counts;
     AppendRow(text, bands[row].c_str(), counts.qsos, counts);
     counts.AddTo(total);
   }
