@@ -13,14 +13,7 @@ TEST_F(StatsHost, EntryModeWithoutADialogWritesTheEntryFromTheIniFile) {
   ASSERT_EQ(Reset(1, "UA3XYZ/P", "UA"), 1);
   EXPECT_EQ(folder.Read("Plugins/KORVA.ini"), ini);  // nothing written back
 
-  OleDateTime at{kQsoAt0905, 0};
-  Qso qso;
-  qso.time = &at;
-  ASSERT_EQ(CallQso("AddData0", qso), 1);
-  int score = 0;
-  ASSERT_NE(Entry<GetResult0Fn>("GetResult0")(&score), nullptr);
-  EXPECT_EQ(score, -1);
-  EXPECT_EQ(folder.Read("UA3XYZ_P.cbr"),
+  EXPECT_EQ(EntryAfterOneQso("UA3XYZ_P.cbr"),
             "START-OF-LOG: 2.0\r\nCALLSIGN: UA3XYZ/P\r\nCATEGORY: A-CW\r\nCLAIMED-SCORE: 4\r\nCLUB: \r\n"
             "CONTEST: VELMORA\r\nCREATED-BY: MixW \r\nNAME: Ivan Petrov\r\nADDRESS: Lenina 5\r\nADDRESS: Moscow\r\n"
             "OPERATORS: UA3XYZ/P\r\nEMAIL: \r\nSOAPBOX: \r\n"

@@ -84,17 +84,6 @@ class StationDialogHost : public StatsHost {
     std::filesystem::create_directory(folder.path() / "Plugins");
     folder.Write("Plugins/KORVA.ini", "[Settings]\r\nClaimed=20\r\nName=Old Name\r\nCategory=C-SSB\r\n");
   }
-
-  std::string ResultOfOneQso() {
-    OleDateTime at{kQsoAt0905, 0};
-    Qso qso;
-    qso.time = &at;
-    EXPECT_EQ(CallQso("AddData0", qso), 1);
-    int score = 0;
-    EXPECT_NE(Entry<GetResult0Fn>("GetResult0")(&score), nullptr);
-    EXPECT_EQ(score, -1);
-    return folder.Read("UA3XYZ.cbr");
-  }
 };
 
 TEST_F(StationDialogHost, OperatorConfirmsTheStationData) {
@@ -131,7 +120,7 @@ TEST_F(StationDialogHost, OperatorConfirmsTheStationData) {
             "Address=Lenina 5<CR><LF>Moscow\r\nContest=VELMORA\r\nEmail=\r\nClub=RRC\r\n"
             "SoapBox=first<CR><LF>second\r\n");
 
-  EXPECT_EQ(ResultOfOneQso(),
+  EXPECT_EQ(EntryAfterOneQso("UA3XYZ.cbr"),
             "START-OF-LOG: 2.0\r\nCALLSIGN: UA3XYZ\r\nCATEGORY: Z-NOT-LISTED\r\nCLAIMED-SCORE: 4\r\nCLUB: RRC\r\n"
             "CONTEST: VELMORA\r\nCREATED-BY: MixW \r\nNAME: Ivan Petrov\r\nADDRESS: Lenina 5\r\nADDRESS: Moscow\r\n"
             "OPERATORS: UA3XYZ\r\nEMAIL: \r\nSOAPBOX: first\r\nSOAPBOX: second\r\n"
@@ -159,7 +148,7 @@ TEST_F(StationDialogHost, CancelWritesNothingBack) {
                                           });
   ASSERT_TRUE(shown);
   EXPECT_EQ(folder.Read("Plugins/KORVA.ini"), before);
-  const std::string entry = ResultOfOneQso();
+  const std::string entry = EntryAfterOneQso("UA3XYZ.cbr");
   EXPECT_NE(entry.find("NAME: Old Name\r\nADDRESS: \r\n"), std::string::npos) << entry;
   EXPECT_NE(entry.find("CLUB: \r\n"), std::string::npos);
   EXPECT_NE(entry.find("CATEGORY: A-CW\r\n"), std::string::npos);

@@ -93,6 +93,19 @@ class StatsHost : public ::testing::Test {
     return answer;
   }
 
+  // Logs one CW QSO with UA3ABC at 9:05, asks for the result in entry mode and
+  // returns the Cabrillo file `cabrillo` that it wrote.
+  std::string EntryAfterOneQso(const std::string& cabrillo) {
+    OleDateTime at{kQsoAt0905, 0};
+    Qso qso;
+    qso.time = &at;
+    EXPECT_EQ(CallQso("AddData0", qso), 1);
+    int score = 0;
+    EXPECT_NE(Entry<GetResult0Fn>("GetResult0")(&score), nullptr);
+    EXPECT_EQ(score, -1);
+    return folder.Read(cabrillo);
+  }
+
   int CallQso(const char* entry, const Qso& q, Text myCall = "UA3XYZ") {
     return Entry<QsoDataFn>(entry)(myCall, q.call, q.time, &unread4, &unread5, &unread6, 7777u, q.freqHz, q.mode,
                                    q.rstSent, q.rstRcvd, q.exchSent, q.exchRcvd, "CW", "SSB", "UA", "160", "h18",
