@@ -101,6 +101,19 @@ class PelkarTest : public ::testing::Test {
   }
 
   // Starts the panel and waits until its window is shown.
+  // Waits for `panel` to end and expects a normal end without a message box.
+  void ExpectQuietEnd(ChildProcess& panel) {
+    bool messageShown = false;
+    WaitUntil(
+        [&] {
+          messageShown = messageShown || FindWindowOf(panel.id(), kMessageBoxClass, true);
+          return panel.WaitForExit(0ms).has_value();
+        },
+        kEndTimeout);
+    EXPECT_EQ(panel.WaitForExit(0ms), 0u) << "still running, or ended abnormally";
+    EXPECT_FALSE(messageShown);
+  }
+
   std::unique_ptr<ChildProcess> StartPanel() {
     auto panel = std::make_unique<ChildProcess>("Pelkar.exe");
     EXPECT_TRUE(panel->started());
@@ -317,15 +330,7 @@ TEST_F(PelkarTest, EndsQuietlySoonAfterTheHostEnds) {
       ::PostMessageA(hostWindow_, WM_CLOSE, 0, 0);
       ASSERT_TRUE(host->WaitForExit(kEndTimeout));
     }
-    bool messageShown = false;
-    WaitUntil(
-        [&] {
-          messageShown = messageShown || FindWindowOf(panel->id(), kMessageBoxClass, true);
-          return panel->WaitForExit(0ms).has_value();
-        },
-        kEndTimeout);
-    EXPECT_EQ(panel->WaitForExit(0ms), 0u) << "still running, or ended abnormally";
-    EXPECT_FALSE(messageShown);
+    ExpectQuietEnd(*panel);
   }
 }
 
@@ -338,15 +343,7 @@ TEST_F(PelkarTest, ClickAfterTheHostHasGoneEndsQuietly) {
   // Most often before the next tick; either way the panel must end without a
   // word and without a crash.
   Click(cw);
-  bool messageShown = false;
-  WaitUntil(
-      [&] {
-        messageShown = messageShown || FindWindowOf(panel->id(), kMessageBoxClass, true);
-        return panel->WaitForExit(0ms).has_value();
-      },
-      kEndTimeout);
-  EXPECT_EQ(panel->WaitForExit(0ms), 0u);
-  EXPECT_FALSE(messageShown);
+  ExpectQuietEnd(*panel);
   EXPECT_EQ(Journal().size(), 2u);
 }
 
