@@ -27,8 +27,8 @@ int CheckCall(const ContestState& state, const CallCheckRequest& request, std::s
   }
 
   // Only the hour of the day and the half of the hour count, never the date.
-  const DateTime nowUtc = state.platform.UtcNow();
-  if (state.log.HasInRound(request.call, request.band, request.mode, nowUtc.Hour(), nowUtc.Minute())) {
+  const auto nowUtc = state.platform.UtcNow().Civil();
+  if (nowUtc && state.log.HasInRound(request.call, request.band, request.mode, nowUtc->hour, nowUtc->minute)) {
     *message = RoundRefusalMessage(request.call, state.russianMessages);
     return 0;
   }

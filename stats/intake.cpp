@@ -9,8 +9,8 @@
 namespace velmora {
 namespace {
 
-void RecordRefusal(ContestState& state, const QsoRequest& qso, std::string_view dateTimeText,
-                   std::string_view reason) {
+void RecordRefusal(ContestState& state, const QsoRequest& qso, std::string_view reason) {
+  const std::string dateTimeText = qso.time.Format();
   const RefusedQso refused{qso.freqHz, qso.mode,  dateTimeText, qso.myCall, qso.rstSent,
                            qso.exchSent, qso.call, qso.rstRcvd,  qso.exchRcvd};
   state.errorLog.Write(RefusedQsoLine(refused, reason));
@@ -21,13 +21,12 @@ void RecordRefusal(ContestState& state, const QsoRequest& qso, std::string_view 
 bool IsContestMode(std::string_view mode) { return FindContestMode(mode) != nullptr; }
 
 int AddQso(ContestState& state, const QsoRequest& qso) {
-  const std::string dateTimeText = qso.time.Format();
   if (!IsContestMode(qso.mode)) {
-    RecordRefusal(state, qso, dateTimeText, kNoContestMode);
+    RecordRefusal(state, qso, kNoContestMode);
     return 0;
   }
   if (qso.exchRcvd.empty() || qso.exchSent.empty()) {
-    RecordRefusal(state, qso, dateTimeText, kNoRxNumber);
+    RecordRefusal(state, qso, kNoRxNumber);
     return 0;
   }
   // The band is listed before the region check, so a refused Russian station
@@ -54,7 +53,7 @@ int AddQso(ContestState& state, const QsoRequest& qso) {
     record.region = TrimWhiteSpace(region);
   }
 
-  if (!state.log.Contains(record)) state.log.Append(record);
+  state.log.AppendUnlessLogged(record);
   return 1;
 }
 

@@ -28,9 +28,4 @@ struct QsoRecord {
 // as doubles with no tolerance.
 bool operator==(const QsoRecord& a, const QsoRecord& b);
 
-// Agrees with operator==: records that compare equal hash equally.
-struct QsoRecordHash {
-  std::size_t operator()(const QsoRecord& record) const;
-};
-
 }  // namespace velmora

@@ -2,7 +2,7 @@
 
 #include <limits>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 #include <unordered_set>
 
 #include "contest_modes.h"
@@ -32,11 +32,44 @@ struct Counts {
   }
 };
 
-// Multipliers already counted on one band.
-struct BandTally {
-  Counts counts;
-  std::unordered_set<std::string_view> regions;
-  std::unordered_set<std::string_view> prefixes;
+// The contest mode of each mode text in the log; the log holds a handful.
+class ModesSeen {
+ public:
+  explicit ModesSeen(const TextPool& texts) : texts_(texts) {}
+
+  const ContestMode* Of(TextId mode) {
+    for (const auto& [text, found] : seen_) {
+      if (text == mode) return found;
+    }
+    return seen_.emplace_back(mode, FindContestMode(texts_[mode])).second;
+  }
+
+ private:
+  const TextPool& texts_;
+  std::vector<std::pair<TextId, const ContestMode*>> seen_;
+};
+
+// Which texts were already counted as a multiplier on which band row. The
+// first 64 rows are bits of one word per text; rows past them (no real
+// contest has so many bands) fall back to a set.
+class CountedOnBands {
+ public:
+  explicit CountedOnBands(std::size_t textCount) : rows_(textCount) {}
+
+  // True the first time `text` is counted on `row`.
+  bool FirstOnRow(std::int32_t row, TextId text) {
+    if (row < 64) {
+      const std::uint64_t bit = std::uint64_t{1} << row;
+      const bool first = (rows_[text] & bit) == 0;
+      rows_[text] |= bit;
+      return first;
+    }
+    return beyond_.insert(static_cast<std::uint64_t>(row) << 32 | text).second;
+  }
+
+ private:
+  std::vector<std::uint64_t> rows_;
+  std::unordered_set<std::uint64_t> beyond_;
 };
 
 std::string BandKey(const std::string& band) {
@@ -90,27 +123,33 @@ const char* ReportResult(ContestState& state, int* score) {
   SortBands(bands);
 
   // One pass over the log, each record to its band's tally: the same counts
-  // as scanning the whole log once per band, at the cost of one scan.
-  std::vector<BandTally> tallies(bands.size());
-  std::unordered_map<std::string_view, std::size_t> rowOfBand;
-  for (std::size_t row = 0; row < bands.size(); ++row) rowOfBand.emplace(bands[row], row);
-  for (const QsoRecord& record : state.log) {
-    const auto row = rowOfBand.find(record.band);
-    if (row == rowOfBand.end() || record.call.empty()) continue;
-    BandTally& tally = tallies[row->second];
-    ++tally.counts.qsos;
+  // as scanning the whole log once per band, at the cost of one scan. Texts
+  // are compared by their numbers in the log's text pool.
+  const TextPool& texts = state.log.texts();
+  std::vector<Counts> tallies(bands.size());
+  std::vector<std::int32_t> rowOfText(texts.size(), -1);
+  for (std::size_t row = 0; row < bands.size(); ++row) {
+    if (const auto band = texts.Find(bands[row])) rowOfText[*band] = static_cast<std::int32_t>(row);
+  }
+  ModesSeen modes(texts);
+  CountedOnBands regionsCounted(texts.size()), prefixesCounted(texts.size());
+  for (const StoredQso& record : state.log.stored()) {
+    const std::int32_t row = rowOfText[record.band];
+    if (row < 0 || record.call == TextPool::kEmpty) continue;
+    Counts& tally = tallies[static_cast<std::size_t>(row)];
+    ++tally.qsos;
     // A mode outside the contest still counts as a QSO, in no column and for no points.
-    if (const ContestMode* mode = FindContestMode(record.mode)) {
-      ++tally.counts.Column(mode->column);
-      tally.counts.points += mode->points;
+    if (const ContestMode* mode = modes.Of(record.mode)) {
+      ++tally.Column(mode->column);
+      tally.points += mode->points;
     }
-    if (!record.region.empty() && tally.regions.insert(record.region).second) ++tally.counts.regions;
-    if (tally.prefixes.insert(record.dxccPrefix).second) ++tally.counts.dxcc;
+    if (record.region != TextPool::kEmpty && regionsCounted.FirstOnRow(row, record.region)) ++tally.regions;
+    if (prefixesCounted.FirstOnRow(row, record.dxccPrefix)) ++tally.dxcc;
   }
 
   Counts total;
   for (std::size_t row = 0; row < bands.size(); ++row) {
-    const Counts& counts = tallies[row].counts;
+    const Counts& counts = tallies[row];
     AppendRow(text, bands[row].c_str(), counts.qsos, counts);
     counts.AddTo(total);
   }
@@ -126,7 +165,8 @@ const char* ReportResult(ContestState& state, int* score) {
     // Each report writes every logged QSO once, not an earlier report's lines again.
     StationInfo& station = state.station;
     station.QsoLines.clear();
-    for (const QsoRecord& record : state.log) {
+    for (int index = 0; index < state.log.size(); ++index) {
+      const QsoRecord record = state.log[index];
       station.AddQsoLine(record.call, record.freqKHz, CabrilloModeCode(record.mode), record.time, record.rstSent,
                          record.exchSent, record.rstRcvd, record.exchRcvd);
     }

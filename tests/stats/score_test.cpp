@@ -73,6 +73,22 @@ TEST_F(ScoreTest, CountsPerBandAndModeColumns) {
   EXPECT_EQ(score, 40);
 }
 
+// Multipliers are counted per band however many bands there are: the same
+// region and prefix on each of 70 bands count on every one, twice on one once.
+TEST_F(ScoreTest, ManyBandsEachCountTheirOwnMultipliers) {
+  constexpr int kBands = 70;
+  for (int band = 0; band < kBands; ++band) {
+    const std::string name = "B" + std::to_string(100 + band);
+    Log("UA3ABC", "UA", name.c_str(), "CW", 1);
+    Log("UA3ABD", "UA", name.c_str(), "CW", 2);  // the same region MA and prefix UA again
+  }
+  const std::string text = ReportResult(state, &score);
+  EXPECT_NE(text.find("B169\t 2\t 4\t 1\t 1\t"), std::string::npos);
+  EXPECT_NE(text.find("B100\t 2\t 4\t 1\t 1\t"), std::string::npos);
+  EXPECT_NE(text.find("Total\t 140\t 280\t 70\t 70\t"), std::string::npos) << text;
+  EXPECT_EQ(score, 280 * 140);
+}
+
 TEST_F(ScoreTest, ModesOutsideTheContestCountAsQsosWithoutPoints) {
   QsoRecord record;
   record.call = "DL1ABC";
