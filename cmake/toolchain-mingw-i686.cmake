@@ -1,4 +1,5 @@
-# i686 Windows build: the 32-bit host loads this one. It cannot run on this machine.
+# i686 Windows build: the 32-bit host loads this one. Its programs run under
+# 32-bit Wine, emulated by qemu-i386 (see scripts/prepare-wine32.sh).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER   i686-w64-mingw32-gcc-posix)
@@ -12,3 +13,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # what ships.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -s")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -s")
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh --32-bit)

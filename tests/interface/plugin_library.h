@@ -1,8 +1,9 @@
 // What the interface tests need of the OS, as the host would do it: load the
-// built plug-in from beside this program, look up its exports, and catch
-// what it shows the operator.
+// plug-in (the built one beside this program, or the one shipped), look up its
+// exports, and catch what it shows the operator.
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -30,6 +31,13 @@ class PluginLibrary {
 // The folder of this test program, where the plug-in and the stand-in are built.
 std::filesystem::path ProgramFolder();
 
+// The folder the plug-in is loaded from: VELMORA_SHIPPED_FOLDER when that is
+// set (the plug-in as shipped), else this program's folder.
+inline std::filesystem::path PluginFolder() {
+  const char* shipped = std::getenv("VELMORA_SHIPPED_FOLDER");
+  return shipped ? std::filesystem::path(shipped) : ProgramFolder();
+}
+
 // File names of this OS: the panel stand-in as built, and as the plug-in starts it.
 extern const char* const kStandinFileName;
 extern const char* const kPanelFileName;
@@ -40,5 +48,9 @@ std::string CaptureOperatorMessage(const std::function<void()>& call);
 
 // True when this process has a child process that ended and was not reaped.
 bool HasUnreapedChild();
+
+// True when the program file `program`, started from this process, runs now
+// (a process that has not yet reached the program itself may be missed).
+bool ProgramRunning(const std::filesystem::path& program);
 
 }  // namespace velmora::testing

@@ -15,7 +15,7 @@ const char* const kPanelFileName = "Pelkar";
 std::filesystem::path ProgramFolder() { return std::filesystem::read_symlink("/proc/self/exe").parent_path(); }
 
 PluginLibrary::PluginLibrary() {
-  const std::string path = (ProgramFolder() / "Stats.so").string();
+  const std::string path = (PluginFolder() / "Stats.so").string();
   handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle_) error_ = ::dlerror();
 }
@@ -37,6 +37,18 @@ std::string CaptureOperatorMessage(const std::function<void()>& call) {
 bool HasUnreapedChild() {
   int status = 0;
   return ::waitpid(-1, &status, WNOHANG) > 0;
+}
+
+bool ProgramRunning(const std::filesystem::path& program) {
+  // The plug-in's programs leave this process's family at once, so look at
+  // every process; the program's path is unique to the test.
+  std::error_code error;
+  for (const auto& process : std::filesystem::directory_iterator("/proc", error)) {
+    std::error_code unreadable;
+    const auto image = std::filesystem::read_symlink(process.path() / "exe", unreadable);
+    if (!unreadable && std::filesystem::equivalent(image, program, unreadable)) return true;
+  }
+  return false;
 }
 
 }  // namespace velmora::testing

@@ -1,10 +1,13 @@
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 #include "plugin_library.h"
 #include "process_dialog_win32.h"
+#include "wait_scale.h"
 
 namespace velmora::testing {
 
@@ -18,7 +21,7 @@ std::filesystem::path ProgramFolder() {
 }
 
 PluginLibrary::PluginLibrary() {
-  const std::string path = (ProgramFolder() / "Stats.dll").string();
+  const std::string path = (PluginFolder() / "Stats.dll").string();
   handle_ = ::LoadLibraryA(path.c_str());
   if (!handle_) error_ = "LoadLibrary failed with error " + std::to_string(::GetLastError());
 }
@@ -68,7 +71,8 @@ std::string CaptureOperatorMessage(const std::function<void()>& call) {
   // The message box is modal on this thread: a second one finds it, reads it
   // and presses OK the way the operator would.
   std::thread operatorHand([&] {
-    for (int tries = 0; tries < 1000 && !done; ++tries) {
+    const auto until = std::chrono::steady_clock::now() + ScaledWait(std::chrono::seconds(10));
+    while (!done && std::chrono::steady_clock::now() < until) {
       if (const HWND box = FindProcessDialog(/*caption=*/nullptr)) {
         char buffer[512] = {};
         ::GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);  // the box's static text
@@ -86,5 +90,21 @@ std::string CaptureOperatorMessage(const std::function<void()>& call) {
 }
 
 bool HasUnreapedChild() { return false; }
+
+bool ProgramRunning(const std::filesystem::path& program) {
+  const HANDLE processes = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, /*process=*/0);
+  if (processes == INVALID_HANDLE_VALUE) return false;
+  const std::unique_ptr<void, decltype(&::CloseHandle)> snapshot(processes, &::CloseHandle);
+  // Children only: the panel tests may run copies of the real panel meanwhile.
+  const std::string name = program.filename().string();
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry)) {
+    if (entry.th32ParentProcessID == ::GetCurrentProcessId() && ::lstrcmpiA(entry.szExeFile, name.c_str()) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
 
 }  // namespace velmora::testing

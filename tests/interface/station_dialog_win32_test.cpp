@@ -25,7 +25,8 @@ std::string Text(HWND window) {
 bool OperateStationDialog(const std::function<void()>& call, const std::function<void(HWND)>& operate) {
   std::atomic<bool> seen{false};
   std::thread operatorHand([&] {
-    for (int tries = 0; tries < 1000; ++tries) {
+    const auto until = std::chrono::steady_clock::now() + ScaledWait(std::chrono::seconds(10));
+    while (std::chrono::steady_clock::now() < until) {
       if (const HWND dialog = FindProcessDialog("VELMORA")) {
         seen = true;
         // VELMORA_DIALOG_PAUSE_MS leaves time for a screenshot.

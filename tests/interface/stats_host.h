@@ -12,6 +12,7 @@
 
 #include "plugin_library.h"
 #include "scratch_folder.h"
+#include "wait_scale.h"
 
 namespace velmora::testing {
 
@@ -20,6 +21,8 @@ struct OleDateTime {
   double days;
   int status;
 };
+// 16 bytes with its padding, in the 32-bit host as well.
+static_assert(sizeof(OleDateTime) == 16);
 
 using Text = const char*;
 using Time = OleDateTime*;
@@ -118,11 +121,12 @@ class StatsHost : public ::testing::Test {
 // call check a moment later fall into the same half-hour round.
 inline OleDateTime NowInMidRound() {
   using namespace std::chrono;
+  const auto moment = ScaledWait(seconds(3));
   for (;;) {
     const auto now = system_clock::now();
     const auto sinceMidnight = now - floor<days>(now);
     const auto intoRound = duration_cast<seconds>(sinceMidnight) % minutes(30);
-    if (intoRound < minutes(30) - seconds(3)) {
+    if (intoRound < minutes(30) - moment) {
       const auto epoch = sys_days{year{1899} / December / 30};
       return OleDateTime{duration<double, days::period>(now - epoch).count(), 0};
     }

@@ -1,6 +1,9 @@
 #include "child_process.h"
 
+#include <cstdlib>
 #include <vector>
+
+#include "wait_scale.h"
 
 namespace velmora::panel::testing {
 
@@ -11,10 +14,16 @@ std::string ProgramFolder() {
   return folder.substr(0, folder.find_last_of("\\/"));
 }
 
+std::string ProgramUnderTest(const std::string& fileName) {
+  const char* shipped = std::getenv("VELMORA_SHIPPED_FOLDER");
+  return (shipped ? std::string(shipped) : ProgramFolder()) + "\\" + fileName;
+}
+
 std::string Quoted(const std::string& argument) { return '"' + argument + '"'; }
 
 ChildProcess::ChildProcess(const std::string& program, const std::string& arguments) {
-  const std::string path = ProgramFolder() + "\\" + program;
+  const bool fullPath = program.find_first_of("\\/:") != std::string::npos;
+  const std::string path = fullPath ? program : ProgramFolder() + "\\" + program;
   std::string commandLine = Quoted(path) + (arguments.empty() ? "" : " " + arguments);
   std::vector<char> writable(commandLine.begin(), commandLine.end());
   writable.push_back('\0');
@@ -48,7 +57,8 @@ std::optional<DWORD> ChildProcess::WaitForExit(std::chrono::milliseconds timeout
 void ChildProcess::Kill() {
   if (!process_ || WaitForExit(std::chrono::milliseconds(0))) return;
   ::TerminateProcess(process_, 99);
-  ::WaitForSingleObject(process_, 10000);
+  const auto limit = velmora::testing::ScaledWait(std::chrono::seconds(10));
+  ::WaitForSingleObject(process_, static_cast<DWORD>(limit.count()));
 }
 
 }  // namespace velmora::panel::testing

@@ -13,8 +13,8 @@ namespace velmora::panel::testing {
 
 class ChildProcess {
  public:
-  // Starts `program` (a file name beside the test) with `arguments`, each
-  // quoted. Check started() afterwards.
+  // Starts `program` (a file name beside the test, or a full path) with
+  // `arguments`, each quoted. Check started() afterwards.
   ChildProcess(const std::string& program, const std::string& arguments = "");
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
@@ -37,6 +37,11 @@ class ChildProcess {
 
 // The folder of the running test program, where the programs under test lie.
 std::string ProgramFolder();
+
+// The full path of the program under test `fileName`: in the folder
+// VELMORA_SHIPPED_FOLDER when that is set (the binaries as shipped), else
+// beside the test, where the build puts it.
+std::string ProgramUnderTest(const std::string& fileName);
 
 // Quoted for a command line.
 std::string Quoted(const std::string& argument);

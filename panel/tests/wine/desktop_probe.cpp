@@ -2,6 +2,8 @@
 
 #include <thread>
 
+#include "wait_scale.h"
+
 namespace velmora::panel::testing {
 namespace {
 
@@ -45,8 +47,8 @@ HWND FindWindowOf(DWORD process, const std::string& classPrefix, bool visibleOnl
 std::string WindowText(HWND window) {
   char text[512] = {};
   DWORD_PTR length = 0;
-  ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                        &length);
+  ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        static_cast<UINT>(velmora::testing::ScaledWait(std::chrono::seconds(5)).count()), &length);
   return std::string(text, static_cast<std::size_t>(length));
 }
 

@@ -15,11 +15,13 @@
 #include "desktop_probe.h"
 #include "mode_panel.h"
 #include "twips.h"
+#include "wait_scale.h"
 
 namespace velmora::panel::testing {
 namespace {
 
 using namespace std::chrono_literals;
+using velmora::testing::ScaledWait;
 using Lines = std::vector<std::string>;
 
 constexpr char kPanelClass[] = "Pelkar.Form1";
@@ -27,8 +29,12 @@ constexpr char kHostClassPrefix[] = "Afx:400000:b:10011";
 constexpr char kMessageBoxClass[] = "#32770";
 // Generous against a loaded machine; the panel itself needs a few ms per
 // call and at most one 500 ms tick.
-constexpr auto kStartTimeout = 15s;
-constexpr auto kEndTimeout = 3s;
+const auto kStartTimeout = ScaledWait(15s);
+const auto kEndTimeout = ScaledWait(3s);
+// For the panel and the system to answer a click, a key or a focus change.
+const auto kReactionTimeout = ScaledWait(2s);
+// The panel as shipped when the test is given its folder, else this build's.
+const std::string kPanelProgram = ProgramUnderTest("Pelkar.exe");
 
 // A window of the test itself that holds the focus, so that a test sees the
 // panel move the focus to the host rather than find it there already.
@@ -51,7 +57,7 @@ class Bystander {
 
   bool TakeFocus() {
     ::SetForegroundWindow(window_);
-    return WaitUntil([&] { return ::GetForegroundWindow() == window_; }, 2s);
+    return WaitUntil([&] { return ::GetForegroundWindow() == window_; }, kReactionTimeout);
   }
 
  private:
@@ -115,7 +121,7 @@ class PelkarTest : public ::testing::Test {
   }
 
   std::unique_ptr<ChildProcess> StartPanel() {
-    auto panel = std::make_unique<ChildProcess>("Pelkar.exe");
+    auto panel = std::make_unique<ChildProcess>(kPanelProgram);
     EXPECT_TRUE(panel->started());
     EXPECT_TRUE(WaitUntil([&] { return (panelWindow_ = FindWindowOf(panel->id(), kPanelClass, true)); },
                           kStartTimeout))
@@ -134,13 +140,14 @@ class PelkarTest : public ::testing::Test {
   // The operator turns to the panel, so that handing the focus back shows.
   bool FocusPanel() const {
     ::SetForegroundWindow(panelWindow_);
-    return WaitUntil([&] { return ::GetForegroundWindow() == panelWindow_; }, 2s);
+    return WaitUntil([&] { return ::GetForegroundWindow() == panelWindow_; }, kReactionTimeout);
   }
 
   // Clicks like the mouse; returns once the panel has handled the click.
   static void Click(HWND button) {
     DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
+    ::SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, static_cast<UINT>(ScaledWait(10s).count()),
+                          &ignored);
   }
 
   std::string journal_;
@@ -164,7 +171,7 @@ TEST_F(PelkarTest, WithoutAHostTellsTheOperatorOnceAndEnds) {
       ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "MixW2.Application");
     }
 
-    ChildProcess panel("Pelkar.exe");
+    ChildProcess panel(kPanelProgram);
     ASSERT_TRUE(panel.started());
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (box = FindWindowOf(panel.id(), kMessageBoxClass, true)); }, kStartTimeout));
@@ -185,7 +192,7 @@ TEST_F(PelkarTest, StartsTheHostInBpsk63OnTopAndHandsTheFocusBack) {
   auto panel = StartPanel();
   EXPECT_EQ(JournalOf(2), (Lines{"ExecuteMacros <MODE:BPSK31>", "ExecuteMacros <BAUDRATE:63>"}));
   EXPECT_TRUE(::GetWindowLongA(panelWindow_, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hostWindow_; }, 2s));
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hostWindow_; }, kReactionTimeout));
   EXPECT_FALSE(panel->WaitForExit(0ms)) << "the panel must keep running while the host runs";
 }
 
@@ -200,7 +207,7 @@ TEST_F(PelkarTest, FocusGoesToTheFirstWindowOfTheHostsClassInTheSystemsOrder) {
   ASSERT_TRUE(FocusPanel());
   Click(Button("SSB"));
   EXPECT_EQ(Journal().back(), "ExecuteMacros <MODE:SSB>");
-  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == lookalike.handle(); }, 2s));
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == lookalike.handle(); }, kReactionTimeout));
 }
 
 TEST_F(PelkarTest, WindowHasItsCaptionFixedFrameAndButtonLayout) {
@@ -258,7 +265,8 @@ TEST_F(PelkarTest, EachButtonSendsItsMacrosAndHandsTheFocusBack) {
   };
   auto host = StartHost();
   auto panel = StartPanel();
-  std::size_t seen = JournalOf(2).size();
+  EXPECT_EQ(JournalOf(2), (Lines{"ExecuteMacros <MODE:BPSK31>", "ExecuteMacros <BAUDRATE:63>"}));
+  std::size_t seen = Journal().size();
   for (const auto& [caption, macros] : cases) {
     SCOPED_TRACE(caption);
     ASSERT_TRUE(FocusPanel());
@@ -267,7 +275,7 @@ TEST_F(PelkarTest, EachButtonSendsItsMacrosAndHandsTheFocusBack) {
     EXPECT_EQ(Lines(journal.begin() + static_cast<std::ptrdiff_t>(std::min(seen, journal.size())), journal.end()),
               macros);
     seen = journal.size();
-    EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hostWindow_; }, 2s));
+    EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hostWindow_; }, kReactionTimeout));
   }
 }
 
@@ -288,10 +296,10 @@ TEST_F(PelkarTest, TabMovesThroughTheButtonsInTheirOrderAndEnterClicks) {
   };
   for (const char* caption : {"CW", "PSK63", "SSB", "PSK31", "PSK125", "CW", "PSK63"}) {
     press(VK_TAB);
-    EXPECT_TRUE(WaitUntil([&] { return focused() == Button(caption); }, 2s)) << caption;
+    EXPECT_TRUE(WaitUntil([&] { return focused() == Button(caption); }, kReactionTimeout)) << caption;
   }
   press(VK_RETURN);
-  EXPECT_TRUE(WaitUntil([&] { return Journal().size() == started + 3; }, 2s));
+  EXPECT_TRUE(WaitUntil([&] { return Journal().size() == started + 3; }, kReactionTimeout));
   EXPECT_EQ(Journal().back(), "ExecuteMacros <BAUDRATE:63>");
 }
 
@@ -300,7 +308,7 @@ TEST_F(PelkarTest, SecondCopyEndsAtOnceWithoutWindowOrMacros) {
   auto first = StartPanel();
   ASSERT_EQ(JournalOf(2).size(), 2u);
 
-  ChildProcess second("Pelkar.exe");
+  ChildProcess second(kPanelProgram);
   ASSERT_TRUE(second.started());
   bool secondShown = false;
   WaitUntil(
