@@ -29,6 +29,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   Win32Desktop desktop(window.handle());
   ModePanel panel(host, desktop);
 
+  // The host starts this program with WinExec from inside the plug-in's
+  // reset, and WinExec returns only once the program first asks for a
+  // message (or after 30 s). The host serves the start's calls only after
+  // that, so ask once, with nothing queued, before the first call, rather
+  // than rely on COM's wait for the answer to count as asking.
+  MSG none;
+  ::PeekMessageA(&none, nullptr, 0, 0, PM_NOREMOVE);
+
   const PanelEnd start = panel.Start();
   if (start != PanelEnd::kRunning) return ExitCodeOf(start);
   window.Show(panel);

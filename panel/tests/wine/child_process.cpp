@@ -21,7 +21,7 @@ std::string ProgramUnderTest(const std::string& fileName) {
 
 std::string Quoted(const std::string& argument) { return '"' + argument + '"'; }
 
-ChildProcess::ChildProcess(const std::string& program, const std::string& arguments) {
+ChildProcess::ChildProcess(const std::string& program, const std::string& arguments, const std::string& folder) {
   const bool fullPath = program.find_first_of("\\/:") != std::string::npos;
   const std::string path = fullPath ? program : ProgramFolder() + "\\" + program;
   std::string commandLine = Quoted(path) + (arguments.empty() ? "" : " " + arguments);
@@ -32,7 +32,7 @@ ChildProcess::ChildProcess(const std::string& program, const std::string& argume
   PROCESS_INFORMATION info{};
   if (::CreateProcessA(path.c_str(), writable.data(), /*process security=*/nullptr, /*thread security=*/nullptr,
                        /*inherit handles=*/FALSE, /*flags=*/0, /*environment=*/nullptr,
-                       ProgramFolder().c_str(), &startup, &info)) {
+                       (folder.empty() ? ProgramFolder() : folder).c_str(), &startup, &info)) {
     ::CloseHandle(info.hThread);
     process_ = info.hProcess;
     id_ = info.dwProcessId;

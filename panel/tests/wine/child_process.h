@@ -14,8 +14,9 @@ namespace velmora::panel::testing {
 class ChildProcess {
  public:
   // Starts `program` (a file name beside the test, or a full path) with
-  // `arguments`, each quoted. Check started() afterwards.
-  ChildProcess(const std::string& program, const std::string& arguments = "");
+  // `arguments`, each quoted, in `folder` (by default the test's own).
+  // Check started() afterwards.
+  ChildProcess(const std::string& program, const std::string& arguments = "", const std::string& folder = "");
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;

@@ -2,13 +2,19 @@
 // registers an automation object as the running "MixW2.Application" and
 // shows a top-level window whose class name begins like the host's.
 //
-//   fake_mixw.exe JOURNAL [MODE]
+//   fake_mixw.exe JOURNAL [MODE [PLUGIN]]
 //
 // Every call the object serves is appended to the file JOURNAL as one line, so
 // the test sees what the panel sent and in which order:
 //   ExecuteMacros <MODE:CW>      a macro text
 //   get Mode                     `Mode` read (its value is MODE, "BPSK31" if not given)
 //   put Mode <value>             `Mode` set
+//   ResetStats0 returned after N ms
+//                                with PLUGIN (a Stats.dll): the stand-in resets
+//                                the contest through it once its window is up,
+//                                on its own thread as the host does, and notes
+//                                how long that kept the thread, which serves
+//                                the panel's calls, away
 // Closing the window (WM_CLOSE) revokes the object and ends the program.
 #include <windows.h>
 #include <objbase.h>
@@ -34,6 +40,11 @@ std::string Narrow(const wchar_t* text) {
   std::string result(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
   if (size > 1) ::WideCharToMultiByte(CP_ACP, 0, text, -1, result.data(), size, nullptr, nullptr);
   return result;
+}
+
+// Opened and closed per line, so the test reads every line at once.
+void AppendToJournal(const std::string& journal, const std::string& line) {
+  std::ofstream(journal, std::ios::app | std::ios::binary) << line << '\n';
 }
 
 class FakeApplication final : public IDispatch {
@@ -121,10 +132,7 @@ class FakeApplication final : public IDispatch {
     return true;
   }
 
-  // Opened and closed per line, so the test reads every line at once.
-  void Note(const std::string& line) {
-    std::ofstream(journal_, std::ios::app | std::ios::binary) << line << '\n';
-  }
+  void Note(const std::string& line) { AppendToJournal(journal_, line); }
 
   LONG references_ = 1;
   std::string journal_;
@@ -143,6 +151,33 @@ bool RegisterProgId() {
   return result == ERROR_SUCCESS;
 }
 
+// Posted to the window once it exists, when a plug-in is given.
+constexpr UINT kResetMessage = WM_APP + 1;
+
+// The host's date-time object.
+struct OleDateTime {
+  double days;
+  int status;
+};
+using Text = const char*;
+using ResetStats0Fn = int (*)(Text, int, Text, OleDateTime*, OleDateTime*, Text, Text, Text, Text, Text, Text, Text,
+                              Text, Text, Text, int, int, int, double, double, Text, Text, Text);
+
+// Resets the contest through the plug-in at `path`, which stays loaded as in
+// the host, and journals how long the call took.
+void ResetThroughPlugin(const std::string& path, const std::string& journal) {
+  const HMODULE plugin = ::LoadLibraryA(path.c_str());
+  const auto reset = plugin ? reinterpret_cast<ResetStats0Fn>(reinterpret_cast<void*>(::GetProcAddress(plugin, "ResetStats0"))) : nullptr;
+  if (!reset) {
+    AppendToJournal(journal, "no ResetStats0 in " + path);
+    return;
+  }
+  OleDateTime start{40973.0, 0}, end{40974.0, 0};
+  const ULONGLONG before = ::GetTickCount64();
+  reset("UA", 0, "UA3XYZ", &start, &end, "", "", "", "", "", "", "", "", "", "DL", 0, 0, 0, 0.0, 0.0, "", "", "");
+  AppendToJournal(journal, "ResetStats0 returned after " + std::to_string(::GetTickCount64() - before) + " ms");
+}
+
 LRESULT CALLBACK HostWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) {
     ::PostQuitMessage(0);
@@ -157,6 +192,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (__argc < 2) return 2;
   const std::string journal = __argv[1];
   const std::string mode = __argc > 2 ? __argv[2] : "BPSK31";
+  const std::string plugin = __argc > 3 ? __argv[3] : "";
 
   if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 3;
   if (!RegisterProgId()) return 4;
@@ -174,9 +210,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   HWND window = ::CreateWindowExA(0, kHostWindowClass, "MixW (test stand-in)", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                   360, 300, 560, 300, nullptr, nullptr, instance, nullptr);
   if (!window) return 6;
+  if (!plugin.empty()) ::PostMessageA(window, kResetMessage, 0, 0);
 
   MSG message{};
   while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (message.message == kResetMessage) ResetThroughPlugin(plugin, journal);
     ::TranslateMessage(&message);
     ::DispatchMessageA(&message);
   }

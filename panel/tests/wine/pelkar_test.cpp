@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -14,6 +16,7 @@
 #include "child_process.h"
 #include "desktop_probe.h"
 #include "mode_panel.h"
+#include "scratch_folder.h"
 #include "twips.h"
 #include "wait_scale.h"
 
@@ -89,8 +92,8 @@ class PelkarTest : public ::testing::Test {
   }
 
   // Starts the fake host and waits until its object can be bound.
-  std::unique_ptr<ChildProcess> StartHost() {
-    auto host = std::make_unique<ChildProcess>("fake_mixw.exe", Quoted(journal_));
+  std::unique_ptr<ChildProcess> StartHost(const std::string& moreArguments = "", const std::string& folder = "") {
+    auto host = std::make_unique<ChildProcess>("fake_mixw.exe", Quoted(journal_) + moreArguments, folder);
     EXPECT_TRUE(host->started());
     EXPECT_TRUE(WaitUntil(
         [&] {
@@ -353,6 +356,33 @@ TEST_F(PelkarTest, ClickAfterTheHostHasGoneEndsQuietly) {
   Click(cw);
   ExpectQuietEnd(*panel);
   EXPECT_EQ(Journal().size(), 2u);
+}
+
+// The host starts the panel from the plug-in's first reset through WinExec,
+// which returns only once the new program first asks for a message, or after
+// 30 s. The host serves the panel's start-up calls only after the reset has
+// returned, so the panel must ask before it calls them: otherwise the host
+// stands still for half a minute as the contest starts.
+TEST_F(PelkarTest, StartedByTheFirstResetDoesNotHoldTheHostUp) {
+  const velmora::testing::ScratchFolder hostFolder;
+  std::filesystem::create_directory("Plugins");
+  ASSERT_TRUE(::CopyFileA(kPanelProgram.c_str(), "Plugins\\Pelkar.exe", /*failIfExists=*/FALSE));
+  auto host = StartHost(" BPSK31 " + Quoted(ProgramFolder() + "\\Stats.dll"), hostFolder.path().string());
+
+  const Lines lines = JournalOf(3);
+  ASSERT_GE(lines.size(), 3u) << "the reset or the panel's start did not finish: "
+                              << (lines.empty() ? std::string("nothing journaled") : lines[0]);
+  unsigned long resetMs = 0;
+  ASSERT_EQ(std::sscanf(lines[0].c_str(), "ResetStats0 returned after %lu ms", &resetMs), 1) << lines[0];
+  EXPECT_LT(resetMs, 10000u) << "the reset waited for the panel";
+  EXPECT_EQ(Lines(lines.begin() + 1, lines.begin() + 3),
+            (Lines{"ExecuteMacros <MODE:BPSK31>", "ExecuteMacros <BAUDRATE:63>"}));
+
+  // The panel the plug-in started ends with the host, and frees its folder.
+  EXPECT_TRUE(::FindWindowA(kPanelClass, nullptr));
+  ::PostMessageA(hostWindow_, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(host->WaitForExit(kEndTimeout));
+  EXPECT_TRUE(WaitUntil([] { return !::FindWindowA(kPanelClass, nullptr); }, kEndTimeout));
 }
 
 }  // namespace
