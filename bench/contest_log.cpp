@@ -73,8 +73,9 @@ class StationMaker {
     if (russian) {
       const std::string& key = regionKeys_[random_() % regionKeys_.size()];
       const std::string_view head = kRussianHeads[random_() % std::size(kRussianHeads)];
-      const char digit = key[0];
-      const char* prefix = digit == '8' || digit == '9' || digit == '0' ? "UA9" : key == "2F" || key == "2K" ? "UA2" : "UA";
+      // Asian Russia (call areas 8, 9, 0) and Kaliningrad have prefixes of their own.
+      const bool asian = key[0] == '8' || key[0] == '9' || key[0] == '0';
+      const char* prefix = asian ? "UA9" : key == "2F" || key == "2K" ? "UA2" : "UA";
       return {std::string(head) + key + Letters(1 + static_cast<int>(random_() % 2)), prefix};
     }
     const std::string prefix = kCountryPrefixes[random_() % std::size(kCountryPrefixes)];
@@ -151,6 +152,13 @@ std::vector<LoggedQso> GenerateContestLog(std::size_t count, std::uint32_t seed)
   return log;
 }
 
-std::string UnworkedCall(std::size_t index) { return "ZZ" + std::to_string(index) + "NEW"; }
+LoggedQso StationToCheck(const char* call, const char* dxccPrefix, const char* band, const char* mode) {
+  LoggedQso qso;
+  qso.call = call;
+  qso.dxccPrefix = dxccPrefix;
+  qso.band = band;
+  qso.mode = mode;
+  return qso;
+}
 
 }  // namespace velmora::bench

@@ -40,7 +40,7 @@ inline constexpr double kContestStart = 40973.0 + 8.0 / 24;
 
 std::vector<LoggedQso> GenerateContestLog(std::size_t count, std::uint32_t seed = 2012);
 
-// A callsign that the generator never produces, for a station not yet worked.
-std::string UnworkedCall(std::size_t index);
+// A station as the call check is asked about it (no time, reports or exchanges).
+LoggedQso StationToCheck(const char* call, const char* dxccPrefix, const char* band, const char* mode = "CW");
 
 }  // namespace velmora::bench

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "date_time.h"
 #include "regions.h"
 
 namespace velmora::bench {
@@ -15,11 +14,11 @@ std::string RegionText(const std::string& call) {
   return code ? code : "";
 }
 
-bool Equal(const PlainQso& a, const PlainQso& b) {
+bool Equal(const QsoRecord& a, const QsoRecord& b) {
   return a.call == b.call && a.dxccPrefix == b.dxccPrefix && a.auxText == b.auxText && a.band == b.band &&
          a.mode == b.mode && a.rstRcvd == b.rstRcvd && a.rstSent == b.rstSent && a.exchRcvd == b.exchRcvd &&
-         a.exchSent == b.exchSent && a.region == b.region && a.freqKHz == b.freqKHz && a.status == b.status &&
-         a.days == b.days;
+         a.exchSent == b.exchSent && a.region == b.region && a.freqKHz == b.freqKHz &&
+         a.time.status == b.time.status && a.time.days == b.time.days;
 }
 
 template <typename... Values>
@@ -51,7 +50,7 @@ void ReferenceContest::Reset(std::string startText, std::string endText, std::st
   russianMessages_ = russianMessages;
 }
 
-int ReferenceContest::Admit(const LoggedQso& qso, PlainQso& record) {
+int ReferenceContest::Admit(const LoggedQso& qso, QsoRecord& record) {
   if (qso.mode != "CW" && qso.mode != "BPSK31" && qso.mode != "BPSK63" && qso.mode != "BPSK62" &&
       qso.mode != "BPSK125" && qso.mode != "SSB") {
     return 0;
@@ -68,7 +67,7 @@ int ReferenceContest::Admit(const LoggedQso& qso, PlainQso& record) {
   record.exchRcvd = qso.exchRcvd;
   record.exchSent = qso.exchSent;
   record.freqKHz = static_cast<std::int32_t>(qso.freqHz / 1000);
-  record.days = qso.days;
+  record.time.days = qso.days;
   if (IsRussian(qso.dxccPrefix)) {
     record.region = RegionText(qso.call);
     if (record.region.empty()) return 0;
@@ -77,9 +76,9 @@ int ReferenceContest::Admit(const LoggedQso& qso, PlainQso& record) {
 }
 
 int ReferenceContest::Add(const LoggedQso& qso) {
-  PlainQso record;
+  QsoRecord record;
   if (Admit(qso, record) == 0) return 0;
-  for (const PlainQso& logged : log_) {
+  for (const QsoRecord& logged : log_) {
     if (Equal(logged, record)) return 1;
   }
   log_.push_back(std::move(record));
@@ -87,7 +86,7 @@ int ReferenceContest::Add(const LoggedQso& qso) {
 }
 
 int ReferenceContest::AddKnownNew(const LoggedQso& qso) {
-  PlainQso record;
+  QsoRecord record;
   if (Admit(qso, record) == 0) return 0;
   log_.push_back(std::move(record));
   return 1;
@@ -108,10 +107,9 @@ int ReferenceContest::CheckCall(const std::string& call, const std::string& mode
                                 const std::string& band, int hour, int minute, std::string* message) const {
   const bool russian = IsRussian(dxccPrefix);
   const std::string region = russian ? RegionText(call) : "";
-  for (const PlainQso& logged : log_) {
+  for (const QsoRecord& logged : log_) {
     if (logged.call != call || logged.band != band || logged.mode != mode) continue;
-    const DateTime time{logged.days, static_cast<DateTimeStatus>(logged.status), 0};
-    if (time.Hour() == hour && (time.Minute() < 30) == (minute < 30)) {
+    if (logged.time.Hour() == hour && (logged.time.Minute() < 30) == (minute < 30)) {
       *message = russianMessages_
                      ? "QSO c " + call +
                            " \xc2 \xce\xc4\xcd\xce\xcc \xc8 \xd2\xce\xcc \xc6\xc5 \xd2\xd3\xd0\xc5 "
@@ -120,7 +118,7 @@ int ReferenceContest::CheckCall(const std::string& call, const std::string& mode
       return 0;
     }
   }
-  for (const PlainQso& logged : log_) {
+  for (const QsoRecord& logged : log_) {
     if (logged.band != band) continue;
     if (russian ? logged.region == region : logged.dxccPrefix == dxccPrefix) return 1;
   }
@@ -145,7 +143,7 @@ std::string ReferenceContest::Result(int* score) {
   for (const std::string& band : bands_) {
     int qsos = 0, regions = 0, dxcc = 0, bpsk31 = 0, bpsk63 = 0, bpsk125 = 0, cw = 0, ssb = 0;
     std::vector<std::string> regionList, prefixList;
-    for (const PlainQso& record : log_) {
+    for (const QsoRecord& record : log_) {
       if (record.band != band || record.call.empty()) continue;
       ++qsos;
       if (record.mode == "CW") ++cw;

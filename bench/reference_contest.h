@@ -4,7 +4,8 @@
 // bands with the exchange sort and recounts the whole log once per band with
 // linear lists of the multipliers already counted.
 //
-// It keeps no ErrorLog and writes no INI file: those cost the same in both.
+// Its log is plain QsoRecords, every text its own string. It keeps no
+// ErrorLog and writes no INI file: those cost the same in both.
 //
 //   ReferenceContest contest;
 //   contest.Reset("05.03", "06.03.2012", "UA3XYZ", /*russianMessages=*/false);
@@ -13,30 +14,13 @@
 //   std::string text = contest.Result(&score);
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "contest_log.h"
+#include "qso_record.h"
 
 namespace velmora::bench {
-
-// A logged QSO in the plainest layout: every text its own string.
-struct PlainQso {
-  std::string call;
-  std::string dxccPrefix;
-  std::string auxText;
-  std::string band;
-  std::string mode;
-  std::string rstRcvd;
-  std::string rstSent;
-  std::string exchRcvd;
-  std::string exchSent;
-  std::string region;
-  std::int32_t freqKHz = 0;
-  double days = 0.0;
-  std::int32_t status = 0;
-};
 
 class ReferenceContest {
  public:
@@ -55,13 +39,13 @@ class ReferenceContest {
   // The summary text; the score, or -1 never (no entry mode here).
   std::string Result(int* score);
 
-  const std::vector<PlainQso>& log() const { return log_; }
+  const std::vector<QsoRecord>& log() const { return log_; }
 
  private:
   // 0 refused, 1 to append; fills `record`.
-  int Admit(const LoggedQso& qso, PlainQso& record);
+  int Admit(const LoggedQso& qso, QsoRecord& record);
 
-  std::vector<PlainQso> log_;
+  std::vector<QsoRecord> log_;
   std::vector<std::string> bands_;
   std::string startText_, endText_, myCall_;
   bool russianMessages_ = false;

@@ -3,39 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 
 #include "contest_log.h"
 #include "scratch_folder.h"
 #include "stats_plugin.h"
+#include "utc_now.h"
 
 namespace velmora::bench {
 namespace {
-
-struct UtcRound {
-  int hour;
-  int minute;
-  double days;
-};
-
-UtcRound NowUtc() {
-  using namespace std::chrono;
-  const auto now = system_clock::now();
-  const auto minutesToday = duration_cast<minutes>(now - floor<days>(now)).count();
-  const auto epoch = sys_days{year{1899} / December / 30};
-  return {static_cast<int>(minutesToday / 60), static_cast<int>(minutesToday % 60),
-          duration<double, days::period>(now - epoch).count()};
-}
-
-LoggedQso Station(const char* call, const char* dxccPrefix, const char* band) {
-  LoggedQso qso;
-  qso.call = call;
-  qso.dxccPrefix = dxccPrefix;
-  qso.band = band;
-  qso.mode = "CW";
-  return qso;
-}
 
 class ReferenceAgreement : public ::testing::Test {
  protected:
@@ -82,7 +58,7 @@ TEST_F(ReferenceAgreement, TakesInTheSameQsos) {
 TEST_F(ReferenceAgreement, AnswersTheCallCheckAlike) {
   for (const LoggedQso& qso : log) reference.Add(qso), plugin.Add(qso);
   // Logged now, so that the current round holds a repeat of each.
-  const UtcRound now = NowUtc();
+  const UtcNow now = ReadUtcNow();
   for (std::size_t i = 0; i < log.size(); i += 97) {
     LoggedQso repeat = log[i];
     repeat.days = now.days;
@@ -90,13 +66,13 @@ TEST_F(ReferenceAgreement, AnswersTheCallCheckAlike) {
     reference.Add(repeat);
   }
   std::vector<LoggedQso> asked(log.begin(), log.begin() + 400);
-  asked.push_back(Station("RA3ZZZZ", "UA", "40"));
-  asked.push_back(Station("ZS6NEW", "ZS", "40"));
-  asked.push_back(Station("UA9VAA", "UA9", "80"));  // Russian without a region
+  asked.push_back(StationToCheck("RA3ZZZZ", "UA", "40"));
+  asked.push_back(StationToCheck("ZS6NEW", "ZS", "40"));
+  asked.push_back(StationToCheck("UA9VAA", "UA9", "80"));  // Russian without a region
 
   int answers[3] = {};
   for (;;) {
-    const UtcRound before = NowUtc();
+    const UtcNow before = ReadUtcNow();
     std::vector<std::pair<int, int>> results;
     for (const LoggedQso& qso : asked) {
       char pluginMessage[256] = "";
@@ -109,7 +85,7 @@ TEST_F(ReferenceAgreement, AnswersTheCallCheckAlike) {
         EXPECT_EQ(pluginMessage, referenceMessage);
       }
     }
-    const UtcRound after = NowUtc();
+    const UtcNow after = ReadUtcNow();
     // A round that ended during the checks gives no verdict: ask again.
     if (before.hour != after.hour || (before.minute < 30) != (after.minute < 30)) continue;
     for (std::size_t i = 0; i < results.size(); ++i) {
@@ -137,7 +113,7 @@ TEST_F(ReferenceAgreement, RemovesTheSameQsos) {
   }
   // The oldest, the newest, that one, one in the middle, one not logged, one without exchange.
   std::vector<LoggedQso> removed = {log[0], log[2999], log[later], log[2000]};
-  removed.push_back(Station("ZS6NEW", "ZS", "40"));
+  removed.push_back(StationToCheck("ZS6NEW", "ZS", "40"));
   removed.push_back(log[5]);
   removed.back().exchSent = "";
   for (const LoggedQso& qso : removed) ASSERT_EQ(plugin.Remove(qso), reference.Remove(qso));

@@ -10,7 +10,6 @@
 #include <malloc.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -24,6 +23,7 @@
 #include "reference_contest.h"
 #include "scratch_folder.h"
 #include "stats_plugin.h"
+#include "utc_now.h"
 
 namespace velmora::bench {
 namespace {
@@ -31,38 +31,8 @@ namespace {
 constexpr std::int64_t kSizes[] = {1000, 10000, 100000, 1000000};
 
 // Stations for the call check: not in any generated log.
-const LoggedQso kUnworkedStation = [] {
-  LoggedQso qso;
-  qso.call = "RA3ZZZZ";  // Russian, region BO
-  qso.dxccPrefix = "UA";
-  qso.band = "40";
-  qso.mode = "CW";
-  return qso;
-}();
-const LoggedQso kNewCountryStation = [] {
-  LoggedQso qso;
-  qso.call = "ZS6NEW";
-  qso.dxccPrefix = "ZS";  // a country no generated log holds
-  qso.band = "40";
-  qso.mode = "CW";
-  return qso;
-}();
-
-// The host's clock as a day count, and its hour and minute.
-struct UtcNow {
-  double days;
-  int hour;
-  int minute;
-};
-
-UtcNow Now() {
-  using namespace std::chrono;
-  const auto now = system_clock::now();
-  const auto epoch = sys_days{year{1899} / December / 30};
-  const auto sinceMidnight = duration_cast<minutes>(now - floor<days>(now)).count();
-  return {duration<double, days::period>(now - epoch).count(), static_cast<int>(sinceMidnight / 60),
-          static_cast<int>(sinceMidnight % 60)};
-}
+const LoggedQso kUnworkedStation = StationToCheck("RA3ZZZZ", "UA", "40");     // Russian, region BO
+const LoggedQso kNewCountryStation = StationToCheck("ZS6NEW", "ZS", "40");    // a country no generated log holds
 
 std::size_t ResidentBytes() {
   long pages = 0, resident = 0;
@@ -200,10 +170,10 @@ void BM_ResultReference(benchmark::State& run) {
 // The lower bound of any summary: one pass that reads each record's call,
 // band, mode, region and country prefix once.
 void BM_ResultFloor(benchmark::State& run) {
-  const std::vector<PlainQso>& log = Bench::Get().Reference(run.range(0)).log();
+  const std::vector<QsoRecord>& log = Bench::Get().Reference(run.range(0)).log();
   for (auto _ : run) {
     std::size_t sum = 0;
-    for (const PlainQso& record : log) {
+    for (const QsoRecord& record : log) {
       for (const std::string* text : {&record.call, &record.band, &record.mode, &record.region, &record.dxccPrefix})
         sum += text->size() + static_cast<unsigned char>(text->empty() ? 0 : (*text)[0]);
     }
@@ -246,7 +216,7 @@ void BM_CheckCall(benchmark::State& run) {
   Bench& bench = Bench::Get();
   if (!bench.LoadPlugin(run, run.range(0), 0)) return;
   const auto which = static_cast<CallCase>(run.range(1));
-  const UtcNow now = Now();
+  const UtcNow now = ReadUtcNow();
   const LoggedQso& station = CallOf(which, now);
   StatsPlugin& plugin = bench.plugin();
   char message[256] = "";
@@ -265,7 +235,7 @@ void BM_CheckCallReference(benchmark::State& run) {
   Bench& bench = Bench::Get();
   ReferenceContest& contest = bench.Reference(run.range(0));
   const auto which = static_cast<CallCase>(run.range(1));
-  const UtcNow now = Now();
+  const UtcNow now = ReadUtcNow();
   const LoggedQso& station = CallOf(which, now);
   std::string message;
   if (which == kRepeat) contest.AddKnownNew(station);
@@ -392,12 +362,9 @@ void RegisterAll() {
                             ->Unit(benchmark::kMillisecond);
       if (size >= 100000) reference->Iterations(1);
     }
-    for (const char* name : {"BM_Result", "BM_ResultReference", "BM_ResultFloor"}) {
-      auto* fn = std::string(name) == "BM_Result" ? BM_Result
-                 : std::string(name) == "BM_ResultReference" ? BM_ResultReference
-                                                              : BM_ResultFloor;
-      benchmark::RegisterBenchmark(name, fn)->Arg(size)->Unit(benchmark::kMicrosecond);
-    }
+    benchmark::RegisterBenchmark("BM_Result", BM_Result)->Arg(size)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_ResultReference", BM_ResultReference)->Arg(size)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_ResultFloor", BM_ResultFloor)->Arg(size)->Unit(benchmark::kMicrosecond);
     for (const CallCase which : {kNewCall, kRepeat, kNewMultiplier}) {
       benchmark::RegisterBenchmark("BM_CheckCall", BM_CheckCall)->Args({size, which})->Unit(benchmark::kNanosecond);
       benchmark::RegisterBenchmark("BM_CheckCallReference", BM_CheckCallReference)
