@@ -6,6 +6,19 @@
 namespace velmora {
 namespace {
 
+// The ten texts of a record, and where its stored form keeps their numbers.
+struct TextField {
+  std::string QsoRecord::*text;
+  TextId StoredQso::*id;
+};
+constexpr TextField kTextFields[] = {
+    {&QsoRecord::call, &StoredQso::call},         {&QsoRecord::dxccPrefix, &StoredQso::dxccPrefix},
+    {&QsoRecord::auxText, &StoredQso::auxText},   {&QsoRecord::band, &StoredQso::band},
+    {&QsoRecord::mode, &StoredQso::mode},         {&QsoRecord::rstRcvd, &StoredQso::rstRcvd},
+    {&QsoRecord::rstSent, &StoredQso::rstSent},   {&QsoRecord::exchRcvd, &StoredQso::exchRcvd},
+    {&QsoRecord::exchSent, &StoredQso::exchSent}, {&QsoRecord::region, &StoredQso::region},
+};
+
 std::uint64_t Pair(TextId a, TextId b) { return std::uint64_t{a} << 32 | b; }
 
 // 64 bits on every target, so the i686 build hashes as well as the x86_64 one.
@@ -15,10 +28,7 @@ std::uint64_t Mix(std::uint64_t seed, std::uint64_t value) {
 
 std::uint32_t ContentHash(const StoredQso& r) {
   std::uint64_t seed = 0;
-  for (const TextId text : {r.call, r.dxccPrefix, r.auxText, r.band, r.mode, r.rstRcvd, r.rstSent, r.exchRcvd,
-                            r.exchSent, r.region}) {
-    seed = Mix(seed, text);
-  }
+  for (const TextField& field : kTextFields) seed = Mix(seed, r.*field.id);
   seed = Mix(seed, static_cast<std::uint32_t>(r.freqKHz));
   seed = Mix(seed, static_cast<std::uint32_t>(r.time.status));
   // 0.0 and -0.0 are the same day count, so both hash as 0.0.
@@ -32,10 +42,10 @@ std::uint32_t ContentHash(const StoredQso& r) {
 // The equality of records: every text, the frequency, the time's status and
 // its day count as doubles (so a day count that is not a number equals nothing).
 bool SameContent(const StoredQso& a, const StoredQso& b) {
-  return a.call == b.call && a.dxccPrefix == b.dxccPrefix && a.auxText == b.auxText && a.band == b.band &&
-         a.mode == b.mode && a.rstRcvd == b.rstRcvd && a.rstSent == b.rstSent && a.exchRcvd == b.exchRcvd &&
-         a.exchSent == b.exchSent && a.region == b.region && a.freqKHz == b.freqKHz &&
-         a.time.status == b.time.status && a.time.days == b.time.days;
+  for (const TextField& field : kTextFields) {
+    if (a.*field.id != b.*field.id) return false;
+  }
+  return a.freqKHz == b.freqKHz && a.time.status == b.time.status && a.time.days == b.time.days;
 }
 
 std::int8_t RoundOf(int hour, int minute) { return static_cast<std::int8_t>(hour * 2 + (minute >= 30 ? 1 : 0)); }
@@ -57,16 +67,7 @@ void Count(std::unordered_map<std::uint64_t, int>& counts, std::uint64_t key, in
 QsoRecord QsoLog::operator[](int index) const {
   const StoredQso& stored = records_[static_cast<std::size_t>(index)];
   QsoRecord record;
-  record.call = texts_[stored.call];
-  record.dxccPrefix = texts_[stored.dxccPrefix];
-  record.auxText = texts_[stored.auxText];
-  record.band = texts_[stored.band];
-  record.mode = texts_[stored.mode];
-  record.rstRcvd = texts_[stored.rstRcvd];
-  record.rstSent = texts_[stored.rstSent];
-  record.exchRcvd = texts_[stored.exchRcvd];
-  record.exchSent = texts_[stored.exchSent];
-  record.region = texts_[stored.region];
+  for (const TextField& field : kTextFields) record.*field.text = texts_[stored.*field.id];
   record.freqKHz = stored.freqKHz;
   record.time = stored.time;
   return record;
@@ -92,16 +93,10 @@ std::size_t QsoLog::PositionOf(std::uint32_t sequence) const {
 
 bool QsoLog::Contains(const QsoRecord& record) const {
   StoredQso wanted;
-  const std::string* fields[] = {&record.call,    &record.dxccPrefix, &record.auxText,  &record.band,
-                                 &record.mode,    &record.rstRcvd,    &record.rstSent,  &record.exchRcvd,
-                                 &record.exchSent, &record.region};
-  TextId* ids[] = {&wanted.call,    &wanted.dxccPrefix, &wanted.auxText,  &wanted.band,
-                   &wanted.mode,    &wanted.rstRcvd,    &wanted.rstSent,  &wanted.exchRcvd,
-                   &wanted.exchSent, &wanted.region};
-  for (std::size_t i = 0; i < std::size(fields); ++i) {
-    const auto id = texts_.Find(*fields[i]);
+  for (const TextField& field : kTextFields) {
+    const auto id = texts_.Find(record.*field.text);
     if (!id) return false;  // a text no record ever had
-    *ids[i] = *id;
+    wanted.*field.id = *id;
   }
   wanted.freqKHz = record.freqKHz;
   wanted.time = record.time;
@@ -116,16 +111,7 @@ bool QsoLog::IsLogged(const StoredQso& wanted, std::uint32_t contentHash) const 
 
 StoredQso QsoLog::Intern(const QsoRecord& record) {
   StoredQso stored;
-  stored.call = texts_.Add(record.call);
-  stored.dxccPrefix = texts_.Add(record.dxccPrefix);
-  stored.auxText = texts_.Add(record.auxText);
-  stored.band = texts_.Add(record.band);
-  stored.mode = texts_.Add(record.mode);
-  stored.rstRcvd = texts_.Add(record.rstRcvd);
-  stored.rstSent = texts_.Add(record.rstSent);
-  stored.exchRcvd = texts_.Add(record.exchRcvd);
-  stored.exchSent = texts_.Add(record.exchSent);
-  stored.region = texts_.Add(record.region);
+  for (const TextField& field : kTextFields) stored.*field.id = texts_.Add(record.*field.text);
   stored.freqKHz = record.freqKHz;
   stored.time = record.time;
   return stored;
